@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "schema/Engine.h"
+
+namespace ghdb::driver {
+
+// Statements are written in SQL Server's dialect. For another engine this rewrites only what
+// that engine cannot parse, and never inside string literals.
+std::string RewriteForEngine(schema::Engine engine, std::string_view sql);
+
+}  // namespace ghdb::driver

@@ -1,0 +1,95 @@
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "platform/com/Variant.h"
+#include "schema/Engine.h"
+
+namespace ghdb::driver {
+
+// One diagnostic of the engine, as the engine worded it.
+struct ErrorRecord {
+    std::string description;
+    std::string source;
+    std::string sqlState;
+    long nativeError = 0;
+};
+
+class DriverError : public std::runtime_error {
+public:
+    explicit DriverError(std::vector<ErrorRecord> records)
+        : std::runtime_error(records.empty() ? std::string("database error")
+                                             : records.back().description),
+          records_(std::move(records)) {}
+    const std::vector<ErrorRecord>& records() const noexcept { return records_; }
+
+private:
+    std::vector<ErrorRecord> records_;
+};
+
+struct Column {
+    std::string name;
+    bool identity = false;  // the database assigns the value; writes are refused
+};
+
+// A query result, fully read. Sets opened for update also carry each row's identity, in the
+// driver's own terms (a rowid, a primary key, or the row's original values).
+struct RowSet {
+    std::vector<Column> columns;
+    std::vector<_variant_t> values;  // row-major, columns.size() values per row
+    std::size_t keyWidth = 0;
+    std::vector<_variant_t> keys;  // row-major, keyWidth values per row
+
+    std::size_t width() const noexcept { return columns.size(); }
+    std::size_t rows() const noexcept { return columns.empty() ? 0 : values.size() / columns.size(); }
+};
+
+// One column value of an insert or update: the column's index in the set and its new value.
+struct Change {
+    std::size_t column;
+    const _variant_t* value;
+};
+
+// The seam between the recordset layer and an engine. Every failure raises DriverError.
+class Session {
+public:
+    virtual ~Session() = default;
+
+    virtual schema::Engine engine() const = 0;
+
+    // A statement that returns no rows.
+    virtual void execute(const std::string& sql) = 0;
+    // A read-only query.
+    virtual RowSet query(const std::string& sql) = 0;
+    // `SELECT * FROM <table> <tail>`, with the identity of each row, for updating through
+    // insertRow, updateRow and deleteRow.
+    virtual RowSet queryTable(const std::string& table, const std::string& tail) = 0;
+    // Inserts one row and appends the row as stored (identity columns filled) to `set`.
+    virtual void insertRow(const std::string& table, const std::vector<Change>& values,
+                           RowSet& set) = 0;
+    // Writes `changes` to the stored row `row` of `set` and then into `set` itself; fails when
+    // the row is no longer there.
+    virtual void updateRow(const std::string& table, const std::vector<Change>& changes,
+                           RowSet& set, std::size_t row) = 0;
+    virtual void deleteRow(const std::string& table, const RowSet& set, std::size_t row) = 0;
+
+    virtual void begin() = 0;
+    virtual void commit() = 0;
+    virtual void rollback() = 0;
+    virtual void savepoint(const std::string& name) = 0;
+    virtual void releaseSavepoint(const std::string& name) = 0;
+    // Undoes the work since the savepoint and ends it.
+    virtual void rollbackToSavepoint(const std::string& name) = 0;
+};
+
+enum class OpenMode { Existing, CreateIfMissing };
+
+// Opens the engine that the connection string names.
+std::unique_ptr<Session> OpenSession(const std::string& connectionString,
+                                     OpenMode mode = OpenMode::Existing);
+
+}  // namespace ghdb::driver

@@ -1,0 +1,341 @@
+#include "drivers/sqlite/SqliteSession.h"
+
+#include <sqlite3.h>
+#include <strings.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+#include <unordered_map>
+
+#include "drivers/Dialect.h"
+
+namespace ghdb::driver {
+
+namespace {
+
+[[noreturn]] void Fail(const std::string& text) { throw DriverError({ErrorRecord{text, "SQLite", "", 0}}); }
+
+[[noreturn]] void Fail(sqlite3* db) {
+    throw DriverError({ErrorRecord{sqlite3_errmsg(db), "SQLite", "", sqlite3_extended_errcode(db)}});
+}
+
+// Text columns of the original server compared without regard to case; statements that name
+// its collation must run here too. ASCII letters fold, other bytes compare as they are.
+int CompareNoCase(void*, int lengthA, const void* a, int lengthB, const void* b) {
+    const int n = std::min(lengthA, lengthB);
+    const int c = strncasecmp(static_cast<const char*>(a), static_cast<const char*>(b),
+                              static_cast<std::size_t>(n));
+    if (c != 0) return c;
+    return lengthA - lengthB;
+}
+
+std::string Quote(const std::string& name) {
+    std::string out = "\"";
+    for (char c : name) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    return out + '"';
+}
+
+std::string Lower(std::string s) {
+    std::transform(s.begin(), s.end(), s.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return s;
+}
+
+bool StartsWithWord(const std::string& sql, const char* word) {
+    std::size_t i = 0;
+    while (i < sql.size() && std::isspace(static_cast<unsigned char>(sql[i]))) ++i;
+    const std::size_t n = std::strlen(word);
+    return sql.size() - i >= n && strncasecmp(sql.c_str() + i, word, n) == 0;
+}
+
+_variant_t ColumnValue(sqlite3_stmt* stmt, int i) {
+    switch (sqlite3_column_type(stmt, i)) {
+        case SQLITE_INTEGER: {
+            const sqlite3_int64 v = sqlite3_column_int64(stmt, i);
+            if (v >= INT32_MIN && v <= INT32_MAX) return _variant_t(static_cast<int>(v));
+            return _variant_t(static_cast<long long>(v));
+        }
+        case SQLITE_FLOAT: return _variant_t(sqlite3_column_double(stmt, i));
+        case SQLITE_TEXT: {
+            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, i));
+            return _variant_t(std::string(text, static_cast<std::size_t>(sqlite3_column_bytes(stmt, i))));
+        }
+        case SQLITE_BLOB: {
+            const auto* data = static_cast<const char*>(sqlite3_column_blob(stmt, i));
+            return _variant_t::Bytes(
+                std::string(data ? data : "", static_cast<std::size_t>(sqlite3_column_bytes(stmt, i))));
+        }
+        default: return _variant_t::Null();
+    }
+}
+
+int Bind(sqlite3_stmt* stmt, int index, const _variant_t& v) {
+    switch (v.vt) {
+        case VT_EMPTY:
+        case VT_NULL: return sqlite3_bind_null(stmt, index);
+        case VT_I2: return sqlite3_bind_int(stmt, index, v.iVal);
+        case VT_I4: return sqlite3_bind_int(stmt, index, v.lVal);
+        case VT_I8: return sqlite3_bind_int64(stmt, index, v.llVal);
+        // Flags are stored as 1 and 0, as a bit column holds them.
+        case VT_BOOL: return sqlite3_bind_int(stmt, index, v.boolVal ? 1 : 0);
+        case VT_R4: return sqlite3_bind_double(stmt, index, v.fltVal);
+        case VT_R8: return sqlite3_bind_double(stmt, index, v.dblVal);
+        case VT_DATE: return sqlite3_bind_double(stmt, index, v.date);
+        case VT_BSTR:
+            return sqlite3_bind_text64(stmt, index, v.str.data(), v.str.size(), SQLITE_TRANSIENT,
+                                       SQLITE_UTF8);
+        case VT_BLOB_BYTES:
+            return sqlite3_bind_blob64(stmt, index, v.str.data(), v.str.size(), SQLITE_TRANSIENT);
+        default: return SQLITE_MISMATCH;
+    }
+}
+
+class SqliteSession final : public Session {
+public:
+    SqliteSession(const std::string& path, OpenMode mode) {
+        int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX;
+        if (mode == OpenMode::CreateIfMissing || path == ":memory:") flags |= SQLITE_OPEN_CREATE;
+        if (path.empty()) Fail("no database file named");
+        if (sqlite3_open_v2(path.c_str(), &db_, flags, nullptr) != SQLITE_OK) {
+            const std::string text = db_ ? sqlite3_errmsg(db_) : "out of memory";
+            sqlite3_close(db_);
+            db_ = nullptr;
+            Fail(text + ": " + path);
+        }
+        sqlite3_extended_result_codes(db_, 1);
+        sqlite3_busy_timeout(db_, 5000);
+        sqlite3_create_collation_v2(db_, "Chinese_PRC_CI_AS", SQLITE_UTF8, nullptr,
+                                    CompareNoCase, nullptr);
+        try {
+            // Reading the schema proves the file is a database before anyone relies on it.
+            run("PRAGMA schema_version");
+            if (path != ":memory:") run("PRAGMA journal_mode=WAL");
+            run("PRAGMA synchronous=FULL");
+        } catch (...) {
+            sqlite3_close(db_);
+            throw;
+        }
+    }
+
+    ~SqliteSession() override {
+        clearCache();
+        sqlite3_close(db_);
+    }
+
+    schema::Engine engine() const override { return schema::Engine::SQLite; }
+
+    void execute(const std::string& sql) override {
+        const std::string text = RewriteForEngine(schema::Engine::SQLite, sql);
+        if (StartsWithWord(text, "CREATE") || StartsWithWord(text, "DROP") ||
+            StartsWithWord(text, "ALTER"))
+            tables_.clear();
+        run(text);
+    }
+
+    RowSet query(const std::string& sql) override {
+        sqlite3_stmt* stmt = prepare(RewriteForEngine(schema::Engine::SQLite, sql));
+        RowSet set;
+        read(stmt, set, 0);
+        return set;
+    }
+
+    RowSet queryTable(const std::string& table, const std::string& tail) override {
+        const TableInfo& info = tableInfo(table);
+        sqlite3_stmt* stmt = prepare(RewriteForEngine(
+            schema::Engine::SQLite, "SELECT rowid, * FROM " + table + " " + tail));
+        RowSet set;
+        set.keyWidth = 1;
+        read(stmt, set, 1);
+        markIdentity(set, info);
+        return set;
+    }
+
+    void insertRow(const std::string& table, const std::vector<Change>& values, RowSet& set) override {
+        std::string sql = "INSERT INTO " + table;
+        if (values.empty()) {
+            sql += " DEFAULT VALUES";
+        } else {
+            std::string names, marks;
+            for (const Change& c : values) {
+                if (!names.empty()) names += ", ", marks += ", ";
+                names += Quote(set.columns[c.column].name);
+                marks += '?';
+            }
+            sql += " (" + names + ") VALUES (" + marks + ")";
+        }
+        sql += " RETURNING rowid, *";
+        sqlite3_stmt* stmt = prepare(RewriteForEngine(schema::Engine::SQLite, sql));
+        bindAll(stmt, values, nullptr);
+        RowSet stored;
+        stored.keyWidth = 1;
+        read(stmt, stored, 1);
+        if (stored.rows() != 1 || stored.width() != set.width()) Fail("the inserted row could not be read back");
+        set.values.insert(set.values.end(), std::make_move_iterator(stored.values.begin()),
+                          std::make_move_iterator(stored.values.end()));
+        set.keys.push_back(std::move(stored.keys[0]));
+    }
+
+    void updateRow(const std::string& table, const std::vector<Change>& changes, RowSet& set,
+                   std::size_t row) override {
+        if (changes.empty()) return;
+        std::string sql = "UPDATE " + table + " SET ";
+        for (std::size_t i = 0; i < changes.size(); ++i)
+            sql += (i ? ", " : "") + Quote(set.columns[changes[i].column].name) + " = ?";
+        sql += " WHERE rowid = ?";
+        sqlite3_stmt* stmt = prepare(RewriteForEngine(schema::Engine::SQLite, sql));
+        bindAll(stmt, changes, &set.keys[row]);
+        stepDone(stmt);
+        if (sqlite3_changes(db_) == 0) Fail("Row cannot be located for updating. Some values may have been changed since it was last read.");
+        for (const Change& c : changes) set.values[row * set.width() + c.column] = *c.value;
+    }
+
+    void deleteRow(const std::string& table, const RowSet& set, std::size_t row) override {
+        sqlite3_stmt* stmt =
+            prepare(RewriteForEngine(schema::Engine::SQLite, "DELETE FROM " + table + " WHERE rowid = ?"));
+        sqlite3_reset(stmt);
+        sqlite3_clear_bindings(stmt);
+        Bind(stmt, 1, set.keys[row]);
+        stepDone(stmt);
+        if (sqlite3_changes(db_) == 0) Fail("Row handle referred to a deleted row or a row marked for deletion.");
+    }
+
+    void begin() override { run("BEGIN"); }
+    void commit() override { run("COMMIT"); }
+    void rollback() override { run("ROLLBACK"); }
+    void savepoint(const std::string& name) override { run("SAVEPOINT " + name); }
+    void releaseSavepoint(const std::string& name) override { run("RELEASE " + name); }
+    void rollbackToSavepoint(const std::string& name) override {
+        run("ROLLBACK TO " + name);
+        run("RELEASE " + name);
+    }
+
+private:
+    struct TableInfo {
+        std::string identity;  // the AUTOINCREMENT column, empty when none
+    };
+
+    const TableInfo& tableInfo(const std::string& table) {
+        const std::string key = Lower(table);
+        if (auto it = tables_.find(key); it != tables_.end()) return it->second;
+        TableInfo info;
+        sqlite3_stmt* stmt = prepare(
+            "SELECT sql FROM sqlite_master WHERE type = 'table' AND name = ? COLLATE NOCASE");
+        sqlite3_reset(stmt);
+        sqlite3_bind_text(stmt, 1, table.c_str(), -1, SQLITE_TRANSIENT);
+        std::string ddl;
+        if (sqlite3_step(stmt) == SQLITE_ROW && sqlite3_column_text(stmt, 0))
+            ddl = Lower(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)));
+        sqlite3_reset(stmt);
+        if (ddl.find("autoincrement") != std::string::npos) {
+            sqlite3_stmt* columns = prepare("SELECT name FROM pragma_table_info(?) WHERE pk = 1");
+            sqlite3_reset(columns);
+            sqlite3_bind_text(columns, 1, table.c_str(), -1, SQLITE_TRANSIENT);
+            if (sqlite3_step(columns) == SQLITE_ROW)
+                info.identity = reinterpret_cast<const char*>(sqlite3_column_text(columns, 0));
+            sqlite3_reset(columns);
+        }
+        return tables_.emplace(key, std::move(info)).first->second;
+    }
+
+    static void markIdentity(RowSet& set, const TableInfo& info) {
+        if (info.identity.empty()) return;
+        for (Column& c : set.columns)
+            if (strcasecmp(c.name.c_str(), info.identity.c_str()) == 0) c.identity = true;
+    }
+
+    // Prepared statements are kept per text: the library issues the same few statements over
+    // and over (one per record class and operation).
+    sqlite3_stmt* prepare(const std::string& sql) {
+        if (auto it = cache_.find(sql); it != cache_.end()) {
+            sqlite3_reset(it->second);
+            sqlite3_clear_bindings(it->second);
+            return it->second;
+        }
+        sqlite3_stmt* stmt = nullptr;
+        const char* tail = nullptr;
+        if (sqlite3_prepare_v3(db_, sql.c_str(), static_cast<int>(sql.size()), SQLITE_PREPARE_PERSISTENT,
+                               &stmt, &tail) != SQLITE_OK)
+            Fail(db_);
+        if (!stmt) Fail("the statement is empty");
+        if (cache_.size() >= kCacheLimit) clearCache();
+        cache_.emplace(sql, stmt);
+        return stmt;
+    }
+
+    void clearCache() {
+        for (auto& [sql, stmt] : cache_) sqlite3_finalize(stmt);
+        cache_.clear();
+    }
+
+    // Runs every statement of a text (DDL scripts may hold several), without caching.
+    void run(const std::string& sql) {
+        const char* rest = sql.c_str();
+        while (*rest) {
+            sqlite3_stmt* stmt = nullptr;
+            const char* tail = nullptr;
+            if (sqlite3_prepare_v2(db_, rest, -1, &stmt, &tail) != SQLITE_OK) Fail(db_);
+            rest = tail;
+            if (!stmt) continue;  // blank text or a comment
+            int rc;
+            while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+            }
+            sqlite3_finalize(stmt);
+            if (rc != SQLITE_DONE) Fail(db_);
+        }
+    }
+
+    void bindAll(sqlite3_stmt* stmt, const std::vector<Change>& values, const _variant_t* key) {
+        int index = 1;
+        for (const Change& c : values)
+            if (Bind(stmt, index++, *c.value) != SQLITE_OK) Fail(db_);
+        if (key && Bind(stmt, index, *key) != SQLITE_OK) Fail(db_);
+    }
+
+    void stepDone(sqlite3_stmt* stmt) {
+        int rc;
+        while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+        }
+        if (rc != SQLITE_DONE) {
+            sqlite3_reset(stmt);
+            Fail(db_);
+        }
+        sqlite3_reset(stmt);
+    }
+
+    // Reads every row; the first `keyColumns` result columns are the row identity.
+    void read(sqlite3_stmt* stmt, RowSet& set, int keyColumns) {
+        const int count = sqlite3_column_count(stmt);
+        set.columns.clear();
+        for (int i = keyColumns; i < count; ++i) {
+            const char* name = sqlite3_column_name(stmt, i);
+            set.columns.push_back(Column{name ? name : "", false});
+        }
+        int rc;
+        while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+            for (int i = 0; i < keyColumns; ++i) set.keys.push_back(ColumnValue(stmt, i));
+            for (int i = keyColumns; i < count; ++i) set.values.push_back(ColumnValue(stmt, i));
+        }
+        if (rc != SQLITE_DONE) {
+            sqlite3_reset(stmt);
+            Fail(db_);
+        }
+        sqlite3_reset(stmt);
+    }
+
+    static constexpr std::size_t kCacheLimit = 256;
+    sqlite3* db_ = nullptr;
+    std::unordered_map<std::string, sqlite3_stmt*> cache_;
+    std::unordered_map<std::string, TableInfo> tables_;
+};
+
+}  // namespace
+
+std::unique_ptr<Session> OpenSqlite(const std::string& path, OpenMode mode) {
+    return std::make_unique<SqliteSession>(path, mode);
+}
+
+}  // namespace ghdb::driver

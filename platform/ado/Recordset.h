@@ -1,0 +1,70 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "drivers/Session.h"
+#include "platform/ado/AdoTypes.h"
+#include "platform/ado/Field.h"
+
+namespace ghdb {
+
+// A query result held in memory and navigated there, with a keyset cursor's behaviour: the
+// rows are fixed when opened, RecordCount is exact, and a `SELECT * FROM <table> ...` result
+// can add, change and delete rows of that table.
+class Recordset {
+public:
+    static RecordsetPtr Create() { return std::make_shared<Recordset>(); }
+
+    void Open(const char* source, const ConnectionPtr& connection, CursorTypeEnum cursorType,
+              LockTypeEnum lockType, long options);
+    void Close();
+    long GetState() const noexcept { return open_ ? adStateOpen : adStateClosed; }
+
+    bool EndOfFile() const noexcept;
+    bool BOF() const noexcept;
+    void MoveFirst();
+    void MoveNext();
+    void MovePrevious();
+    void MoveLast();
+    long GetRecordCount() const;
+
+    FieldsPtr GetFields();
+
+    void AddNew();
+    void Update();
+    void CancelUpdate() noexcept;
+    void Delete(AffectEnum affect = adAffectCurrent);
+    // Moves to the first row from the current one (after skipping `skip` rows) that meets a
+    // criterion of the form `Column op value` (op one of = <> < > <= >=); to EOF (or BOF when
+    // searching backwards) when none does.
+    void Find(const char* criteria, long skip = 0,
+              SearchDirectionEnum direction = adSearchForward);
+
+private:
+    friend class Field;
+    enum class Mode { None, Adding, Editing };
+
+    void requireOpen() const;
+    void requireUpdatable() const;
+    void commitPending();
+    bool isRow(long position) const noexcept;
+    long step(long from, int direction) const noexcept;
+    const _variant_t& value(std::size_t column) const;
+    void put(std::size_t column, const _variant_t& value, bool append);
+    [[noreturn]] void raise(const driver::DriverError& error);
+
+    ConnectionPtr connection_;
+    bool open_ = false;
+    std::string table_;  // empty for a read-only result
+    driver::RowSet set_;
+    std::vector<char> deleted_;
+    long liveRows_ = 0;
+    long position_ = 0;  // -1 before the first row, rows() after the last
+    Mode mode_ = Mode::None;
+    std::vector<_variant_t> buffer_;
+    std::vector<char> dirty_;
+    Fields fields_;
+};
+
+}  // namespace ghdb
