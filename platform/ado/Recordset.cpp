@@ -240,6 +240,19 @@ long Recordset::GetRecordCount() const {
     return liveRows_;
 }
 
+long Recordset::GetBookmark() const {
+    requireOpen();
+    if (mode_ == Mode::Adding || !isRow(position_)) NoCurrentRecord();
+    return position_;
+}
+
+void Recordset::PutBookmark(long bookmark) {
+    requireOpen();
+    commitPending();
+    if (!isRow(bookmark)) NoCurrentRecord();
+    position_ = bookmark;
+}
+
 FieldsPtr Recordset::GetFields() {
     requireOpen();
     return &fields_;

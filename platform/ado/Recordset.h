@@ -28,6 +28,9 @@ public:
     void MovePrevious();
     void MoveLast();
     long GetRecordCount() const;
+    // A mark of the current row that PutBookmark returns to.
+    long GetBookmark() const;
+    void PutBookmark(long bookmark);
 
     FieldsPtr GetFields();
 

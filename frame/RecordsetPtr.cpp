@@ -1,0 +1,26 @@
+#include "frame/RecordsetPtr.h"
+
+#include "platform/win/MessageSink.h"
+
+namespace ghdb {
+
+CADORecordsetPtr::~CADORecordsetPtr() {
+    if (recordset_ && recordset_->GetState() == adStateOpen) recordset_->Close();
+}
+
+long CADORecordsetPtr::SetParam(ConnectionPtr connection, const char* sql, int showError) {
+    if (!connection) return 1;
+    try {
+        recordset_ = Recordset::Create();
+        recordset_->Open(sql, connection, adOpenKeyset, adLockOptimistic, adCmdText);
+        return 2;
+    } catch (...) {
+        Errors& errors = connection->GetErrors();
+        if (showError && errors.GetCount() > 0)
+            ShowMessage(errors.GetItem(errors.GetCount() - 1).Description.c_str(),
+                        kDatabaseErrorCaption);
+        return -1;
+    }
+}
+
+}  // namespace ghdb

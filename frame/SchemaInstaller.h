@@ -1,0 +1,12 @@
+#pragma once
+
+namespace ghdb {
+
+// Create every table and index of the configuration (or MIS) database on the database that
+// the connection string names, in its engine's dialect; an embedded database file is created
+// when missing. Tables that exist are kept as they are. 2 on success; -1 after showing the
+// engine's error, with nothing created.
+long CreateConfigSchema(const char* connectionString);
+long CreateMisSchema(const char* connectionString);
+
+}  // namespace ghdb
