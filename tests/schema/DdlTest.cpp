@@ -1,0 +1,397 @@
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <cctype>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "schema/Ddl.h"
+
+namespace ghdb::schema {
+namespace {
+
+std::string Lower(std::string_view text) {
+    std::string lower(text);
+    std::ranges::transform(lower, lower.begin(),
+                           [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return lower;
+}
+
+bool StartsWith(std::string_view text, std::string_view prefix) {
+    return text.substr(0, prefix.size()) == prefix;
+}
+
+bool Contains(std::string_view text, std::string_view part) {
+    return text.find(part) != std::string_view::npos;
+}
+
+// The statement that creates `table`: the one whose first line names it.
+std::string TableStatement(const std::vector<std::string>& statements, const TableDef& table) {
+    for (const std::string& statement : statements) {
+        const std::string firstLine = statement.substr(0, statement.find('\n'));
+        if (Contains(firstLine, "CREATE TABLE") &&
+            (firstLine.ends_with(std::string(" ") + table.name + " (") ||
+             firstLine.ends_with(std::string(".") + table.name + " ("))) {
+            return statement;
+        }
+    }
+    return {};
+}
+
+// The line of a CREATE TABLE statement that defines `column` (without its separating comma),
+// whatever quoting the name got.
+std::string ColumnLine(const std::string& statement, const ColumnDef& column) {
+    std::size_t start = statement.find('\n');
+    while (start != std::string::npos) {
+        const std::size_t end = statement.find('\n', start + 1);
+        std::string line = statement.substr(start + 1, end - start - 1);
+        if (line.ends_with(',')) line.pop_back();
+        std::string name = line.substr(0, line.find(' ', 4));
+        std::erase_if(name, [](char c) { return c == ' ' || c == '"' || c == '[' || c == ']'; });
+        if (Lower(name) == Lower(column.name)) return line;
+        start = end;
+    }
+    return {};
+}
+
+class SqliteDb {
+public:
+    SqliteDb() { sqlite3_open(":memory:", &db_); }
+    ~SqliteDb() { sqlite3_close(db_); }
+    SqliteDb(const SqliteDb&) = delete;
+    SqliteDb& operator=(const SqliteDb&) = delete;
+
+    // Runs a statement; returns the engine's error text, empty on success.
+    std::string Exec(const std::string& sql) {
+        char* message = nullptr;
+        if (sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, &message) == SQLITE_OK) return {};
+        std::string text = message ? message : "error";
+        sqlite3_free(message);
+        return text;
+    }
+
+    // All rows of a query, each row's columns joined by '|'.
+    std::vector<std::string> Rows(const std::string& sql) {
+        std::vector<std::string> rows;
+        sqlite3_stmt* stmt = nullptr;
+        if (sqlite3_prepare_v2(db_, sql.c_str(), -1, &stmt, nullptr) != SQLITE_OK) {
+            ADD_FAILURE() << sqlite3_errmsg(db_) << " in " << sql;
+            return rows;
+        }
+        while (sqlite3_step(stmt) == SQLITE_ROW) {
+            std::string row;
+            for (int i = 0; i < sqlite3_column_count(stmt); ++i) {
+                if (i > 0) row += '|';
+                const unsigned char* text = sqlite3_column_text(stmt, i);
+                row += text ? reinterpret_cast<const char*>(text) : "NULL";
+            }
+            rows.push_back(row);
+        }
+        sqlite3_finalize(stmt);
+        return rows;
+    }
+
+    // Error text of compiling a statement against the schema, empty when it compiles.
+    std::string Compile(const std::string& sql) {
+        sqlite3_stmt* stmt = nullptr;
+        const int rc = sqlite3_prepare_v2(db_, sql.c_str(), -1, &stmt, nullptr);
+        sqlite3_finalize(stmt);
+        return rc == SQLITE_OK ? std::string() : sqlite3_errmsg(db_);
+    }
+
+private:
+    sqlite3* db_ = nullptr;
+};
+
+void CreateSchema(SqliteDb& db, Database which) {
+    for (const std::string& statement : CreateStatements(Engine::SQLite, which)) {
+        ASSERT_EQ(db.Exec(statement), "") << statement;
+    }
+}
+
+class SqliteSchema : public ::testing::TestWithParam<Database> {
+protected:
+    void SetUp() override {
+        // Twice: the second run must find everything in place and change nothing.
+        ASSERT_NO_FATAL_FAILURE(CreateSchema(db_, GetParam()));
+        ASSERT_NO_FATAL_FAILURE(CreateSchema(db_, GetParam()));
+    }
+    SqliteDb db_;
+};
+
+TEST_P(SqliteSchema, CreatesEveryTableWithItsColumnsInOrderAndItsIndexes) {
+    for (const TableDef& table : Tables(GetParam())) {
+        SCOPED_TRACE(table.name);
+        std::vector<std::string> expected;
+        for (const ColumnDef& column : table.columns) expected.push_back(column.name);
+        EXPECT_EQ(db_.Rows(std::string("SELECT name FROM pragma_table_info('") + table.name + "')"),
+                  expected);
+
+        for (const IndexDef& index : table.indexes) {
+            EXPECT_EQ(db_.Rows("SELECT tbl_name FROM sqlite_master WHERE type = 'index' AND "
+                               "name = '" +
+                               IndexName(table, index) + "'"),
+                      std::vector<std::string>{table.name})
+                << index.columns;
+        }
+    }
+}
+
+TEST_P(SqliteSchema, OnlyIdentityColumnsAreKeysAndTheyAreAssignedByTheDatabase) {
+    for (const TableDef& table : Tables(GetParam())) {
+        SCOPED_TRACE(table.name);
+        const auto identity = std::ranges::find_if(table.columns, &ColumnDef::identity);
+        const std::vector<std::string> sql = db_.Rows(
+            std::string("SELECT sql FROM sqlite_master WHERE type = 'table' AND name = '") +
+            table.name + "'");
+        ASSERT_EQ(sql.size(), 1u);
+        EXPECT_EQ(Contains(sql[0], "AUTOINCREMENT"), identity != table.columns.end());
+
+        const std::vector<std::string> keys = db_.Rows(
+            std::string("SELECT name FROM pragma_table_info('") + table.name + "') WHERE pk > 0");
+        if (identity == table.columns.end()) {
+            EXPECT_TRUE(keys.empty());
+            continue;
+        }
+        EXPECT_EQ(keys, std::vector<std::string>{identity->name});
+        ASSERT_EQ(db_.Exec(std::string("INSERT INTO ") + table.name + " DEFAULT VALUES"), "");
+        ASSERT_EQ(db_.Exec(std::string("INSERT INTO ") + table.name + " DEFAULT VALUES"), "");
+        EXPECT_EQ(db_.Rows(std::string("SELECT ") + identity->name + " FROM " + table.name +
+                           " ORDER BY 1"),
+                  (std::vector<std::string>{"1", "2"}));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Schema, SqliteSchema, ::testing::Values(Database::Config, Database::Mis));
+
+class SqliteConfigSchema : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_NO_FATAL_FAILURE(CreateSchema(db_, Database::Config)); }
+    SqliteDb db_;
+};
+
+// Application-written keys repeat where the library links or stores the same pair twice.
+TEST_F(SqliteConfigSchema, ApplicationKeysAcceptTheCallersValuesAndRepeats) {
+    EXPECT_EQ(db_.Exec("INSERT INTO GHGIS_Layer (LayerID, LayerName) VALUES (-101, 'a')"), "");
+    EXPECT_EQ(db_.Exec("INSERT INTO GHGIS_LayerGroupLayerRelation VALUES (5, -101, 1)"), "");
+    EXPECT_EQ(db_.Exec("INSERT INTO GHGIS_LayerGroupLayerRelation VALUES (5, -101, 2)"), "");
+    EXPECT_EQ(db_.Exec("INSERT INTO GHGIS_DefaultSubject (SubjectID) VALUES (-100)"), "");
+    EXPECT_EQ(db_.Rows("SELECT LayerID FROM GHGIS_Layer"), std::vector<std::string>{"-101"});
+    EXPECT_EQ(db_.Rows("SELECT COUNT(*) FROM GHGIS_LayerGroupLayerRelation WHERE LayerID = -101"),
+              std::vector<std::string>{"2"});
+}
+
+TEST_F(SqliteConfigSchema, TextComparesWithoutRegardToCase) {
+    ASSERT_EQ(db_.Exec("INSERT INTO GHGIS_ApplyClass (ApplyClassID, ApplyClassName) VALUES "
+                       "(1, 'abc'), (1, 'ABC'), (1, 'Abd')"),
+              "");
+    EXPECT_EQ(db_.Rows("SELECT COUNT(*) FROM GHGIS_ApplyClass WHERE ApplyClassName = 'ABC'"),
+              std::vector<std::string>{"2"});
+    EXPECT_EQ(db_.Rows("SELECT COUNT(*) FROM (SELECT DISTINCT ApplyClassName FROM "
+                       "GHGIS_ApplyClass WHERE (ApplyClassID = 1))"),
+              std::vector<std::string>{"2"});
+    // Long texts are case-insensitive as well.
+    ASSERT_EQ(db_.Exec("INSERT INTO GH_ConfigInfo VALUES ('A', 'Value', 'r')"), "");
+    EXPECT_EQ(db_.Rows("SELECT ConfigItemName FROM GH_ConfigInfo WHERE ConfigItemValue = 'VALUE'"),
+              std::vector<std::string>{"A"});
+}
+
+// A sample of the library's statements, chosen for joins, subqueries, odd spellings and
+// keyword-named columns: they must compile against the created tables.
+TEST(SqliteSchemaStatements, LibraryStatementsCompile) {
+    SqliteDb config;
+    ASSERT_NO_FATAL_FAILURE(CreateSchema(config, Database::Config));
+    for (const char* sql : {
+             "SELECT * FROM GHGIS_Layer INNER JOIN GHGIS_LayerGroupLayerRelation ON "
+             "GHGIS_Layer.LayerID = GHGIS_LayerGroupLayerRelation.LayerID WHERE "
+             "(GHGIS_LayerGroupLayerRelation.LayerGroupID = 5) AND (ShapeType = 2) ORDER BY "
+             "GHGIS_LayerGroupLayerRelation.DispOrder",
+             "SELECT b.SubjectType AS SubjectType, a.SubjectID AS SubjectID, a.SubjectName AS "
+             "SubjectName, a.QueryLayer AS QueryLayer, a.Remark AS Remark, a.ParentID AS "
+             "ParentID, a.OrderIndex AS OrderIndex FROM GHGIS_DefaultSubject a INNER JOIN "
+             "GHGIS_SubjectClass b ON a.SubjectID = b.SubjectID WHERE b.SubjectType = 3 AND "
+             "a.ParentID < 0 ORDER BY b.SubjectOrder ",
+             "Delete FROM GH_FigureLayer WHERE  GH_FigureLayer.ParseID IN (SELECT LayerParseID "
+             "FROM GH_LayerEx WHERE LayerID IN (SELECT LayerID FROM "
+             "GHGIS_LayerGroupLayerRelation WHERE LayerGroupID = 4) ) ",
+             "Delete FROM GHGIS_PageInfo WHERE  GHGIS_PageInfo.layerid IN (SELECT layerid FROM "
+             "GHGIS_LayerGroupLayerRelation WHERE LayerGroupID = 4) ",
+             "SELECT * FROM GHSJ_GHFunTypeDef  where funid in (select funid from "
+             "GHGIS_FunLayerConfig where LayerID =3)",
+             "SELECT * FROM GHRL_PhaseSubject WHERE (WorkFlowID = (SELECT MAX(WorkFlowID) FROM "
+             "GHRL_PhaseSubject WHERE (WorkFlowID IN ('A1','A2') AND (WorkFlowID <= 'A2') AND "
+             "(PhaseNo = 1))) AND (PhaseNo = 1))",
+             "SELECT * FROM GHCAD_FileGroup WHERE (GroupId='3')",
+             "SELECT * FROM GH_FigureLayer WHERE (ParseID = 2) ORDER BY Type, Sequence , LayerName",
+             "SELECT * FROM GH_PipeTypeDef order by Sequence",
+             "UPDATE GHSJ_RoadBoardParaConfig SET \"Order\" = 1 WHERE BoardID = 2",
+             "SELECT RoadWidht2_Start, sequence FROM GHSJ_RoadCornerOfCrossConfig, "
+             "GHSJ_GHMeaningConfig",
+         }) {
+        EXPECT_EQ(config.Compile(sql), "") << sql;
+    }
+
+    SqliteDb mis;
+    ASSERT_NO_FATAL_FAILURE(CreateSchema(mis, Database::Mis));
+    for (const char* sql : {
+             "SELECT SystemCode, SystemName\tFROM S_SubSystem WHERE (LTRIM(ParentSystem) <> '')",
+             "SELECT b.FlowCode, b.FlowID, b.Version, b.IsActive FROM S_Workflows_Ex b INNER "
+             "JOIN S_WorkFlows c ON b.FlowCode = c.FlowCode WHERE (b.IsActive = 1 AND "
+             "c.FlowCode = (SELECT FlowCode FROM S_Workflows_Ex WHERE FlowID = 'f')) ORDER BY "
+             "Version DESC",
+             "SELECT c.FlowName, c.FlowCode, c.FlowType, c.OwnerType, c.AutoNoID, c.Owner, "
+             "c.IsSys, c.Note FROM S_WorkFlows c INNER JOIN S_Business_Flows d ON c.FlowCode = "
+             "d.FlowCode WHERE (d.BusinessCode = 'b')",
+             "SELECT TableAlias, tablename FROM s_dicttables WHERE tablename IN (SELECT DISTINCT "
+             "tablename\tFROM S_Form_Columns WHERE formid IN (SELECT DISTINCT formid FROM "
+             "s_flowPhase_form WHERE flowid = 'f'))",
+             "SELECT * FROM S_DictColumns WHERE (TableName = 't')",
+             "SELECT DISTINCT tabname as TableAlias, tabname as tablename FROM MWFLENUMTABS "
+             "WHERE workflow='w'",
+             "SELECT * FROM MWRKFLWDEF order by serial",
+         }) {
+        EXPECT_EQ(mis.Compile(sql), "") << sql;
+    }
+}
+
+TEST(SqliteSchemaStatements, UniqueIndexesRefuseDuplicates) {
+    static constexpr ColumnDef columns[] = {{"Code", ColumnType::Text, 10},
+                                            {"Seq", ColumnType::Int}};
+    static constexpr IndexDef indexes[] = {{"Code, Seq", true}};
+    static constexpr TableDef tables[] = {{"T_Unique", columns, indexes}};
+    SqliteDb db;
+    for (const std::string& statement : CreateStatements(Engine::SQLite, tables)) {
+        ASSERT_EQ(db.Exec(statement), "") << statement;
+    }
+    EXPECT_EQ(db.Exec("INSERT INTO T_Unique VALUES ('a', 1)"), "");
+    EXPECT_NE(db.Exec("INSERT INTO T_Unique VALUES ('A', 1)"), "");  // same key, other case
+    EXPECT_EQ(db.Exec("INSERT INTO T_Unique VALUES ('a', 2)"), "");
+}
+
+TEST(IndexNames, FitPostgreSQLIdentifiersAndStayDistinct) {
+    std::set<std::string> names;
+    for (const Database db : {Database::Config, Database::Mis}) {
+        for (const TableDef& table : Tables(db)) {
+            for (const IndexDef& index : table.indexes) {
+                const std::string name = IndexName(table, index);
+                EXPECT_LE(name.size(), 63u) << name;
+                EXPECT_TRUE(names.insert(Lower(name)).second) << name;
+            }
+        }
+    }
+
+    constexpr TableDef longTable{"GHSJ_AVeryLongTableNameThatLeavesNoRoomForColumns", {}, {}};
+    const std::string first = IndexName(longTable, {"FirstColumnName, SecondColumnName"});
+    const std::string second = IndexName(longTable, {"FirstColumnName, OtherColumnName"});
+    EXPECT_LE(first.size(), 63u);
+    EXPECT_TRUE(StartsWith(first, "IX_GHSJ_AVeryLongTableName"));
+    EXPECT_NE(first, second);
+    EXPECT_EQ(first, IndexName(longTable, {"FirstColumnName, SecondColumnName"}));
+}
+
+// Checks every text, identity and other column line of every table for one engine.
+template <typename Check>
+void ForEachColumnLine(Engine engine, Database db, Check check) {
+    const std::vector<std::string> statements = CreateStatements(engine, db);
+    for (const TableDef& table : Tables(db)) {
+        const std::string statement = TableStatement(statements, table);
+        ASSERT_FALSE(statement.empty()) << table.name;
+        for (const ColumnDef& column : table.columns) {
+            const std::string line = ColumnLine(statement, column);
+            ASSERT_FALSE(line.empty()) << table.name << "." << column.name;
+            check(column, line);
+        }
+    }
+}
+
+class ServerEngines : public ::testing::TestWithParam<Database> {};
+
+TEST_P(ServerEngines, PostgreSQLStatementsAreGuardedAndCaseInsensitive) {
+    const std::vector<std::string> statements = CreateStatements(Engine::PostgreSQL, GetParam());
+    ASSERT_FALSE(statements.empty());
+    EXPECT_EQ(statements.front(), "CREATE EXTENSION IF NOT EXISTS citext");
+    for (std::size_t i = 1; i < statements.size(); ++i) {
+        const std::string& statement = statements[i];
+        EXPECT_TRUE(StartsWith(statement, "CREATE TABLE IF NOT EXISTS ") ||
+                    StartsWith(statement, "CREATE INDEX IF NOT EXISTS ") ||
+                    StartsWith(statement, "CREATE UNIQUE INDEX IF NOT EXISTS "))
+            << statement;
+        // The connection's search_path chooses the schema; T-SQL spellings do not parse.
+        EXPECT_FALSE(Contains(statement, "dbo.")) << statement;
+        EXPECT_FALSE(Contains(statement, "COLLATE")) << statement;
+        EXPECT_FALSE(Contains(statement, "[")) << statement;
+    }
+    ForEachColumnLine(
+        Engine::PostgreSQL, GetParam(), [](const ColumnDef& column, const std::string& line) {
+            if (column.identity) {
+                EXPECT_TRUE(Contains(line, " integer GENERATED BY DEFAULT AS IDENTITY PRIMARY KEY"))
+                    << line;
+            } else {
+                EXPECT_FALSE(Contains(line, "PRIMARY KEY") || Contains(line, "NOT NULL")) << line;
+            }
+            if (column.type == ColumnType::Text) {
+                EXPECT_TRUE(line.ends_with(" citext")) << line;
+            }
+            if (column.type == ColumnType::Bool) {
+                EXPECT_TRUE(line.ends_with(" smallint")) << line;
+            }
+        });
+}
+
+TEST_P(ServerEngines, SqlServerStatementsAreGuardedAndUseTheCollation) {
+    const std::vector<std::string> statements = CreateStatements(Engine::SqlServer, GetParam());
+    for (const TableDef& table : Tables(GetParam())) {
+        const std::string statement = TableStatement(statements, table);
+        EXPECT_TRUE(StartsWith(statement, std::string("IF OBJECT_ID(N'dbo.") + table.name +
+                                              "', N'U') IS NULL CREATE TABLE dbo." + table.name +
+                                              " ("))
+            << statement;
+        for (const IndexDef& index : table.indexes) {
+            const std::string guard = "IF NOT EXISTS (SELECT * FROM sys.indexes WHERE name = N'" +
+                                      IndexName(table, index) +
+                                      "' AND object_id = OBJECT_ID(N'dbo." + table.name + "'))";
+            EXPECT_EQ(std::ranges::count_if(statements,
+                                            [&](const std::string& s) {
+                                                return StartsWith(s, guard) &&
+                                                       Contains(
+                                                           s, " ON dbo." + std::string(table.name));
+                                            }),
+                      1)
+                << guard;
+        }
+    }
+    ForEachColumnLine(
+        Engine::SqlServer, GetParam(), [](const ColumnDef& column, const std::string& line) {
+            if (column.identity) {
+                EXPECT_TRUE(Contains(line, " int IDENTITY(1,1) NOT NULL PRIMARY KEY")) << line;
+            } else {
+                EXPECT_FALSE(Contains(line, "PRIMARY KEY") || Contains(line, "NOT NULL")) << line;
+            }
+            if (column.type == ColumnType::Text) {
+                EXPECT_TRUE(line.ends_with(" COLLATE Chinese_PRC_CI_AS")) << line;
+                EXPECT_EQ(Contains(line, "varchar(max)"), column.size == 0) << line;
+            }
+        });
+}
+
+INSTANTIATE_TEST_SUITE_P(Schema, ServerEngines, ::testing::Values(Database::Config, Database::Mis));
+
+// A bare ORDER or PRECISION column would not parse on SQL Server.
+TEST(ServerEngines, KeywordColumnsAreQuoted) {
+    const std::string board = TableStatement(CreateStatements(Engine::SqlServer, Database::Config),
+                                             {"GHSJ_RoadBoardParaConfig", {}, {}});
+    EXPECT_TRUE(Contains(board, "\n    [Order] int,")) << board;
+    const std::string columns = TableStatement(CreateStatements(Engine::SqlServer, Database::Mis),
+                                               {"S_DictColumns", {}, {}});
+    EXPECT_TRUE(Contains(columns, "\n    [Precision] smallint,")) << columns;
+    const std::string pgBoard =
+        TableStatement(CreateStatements(Engine::PostgreSQL, Database::Config),
+                       {"GHSJ_RoadBoardParaConfig", {}, {}});
+    EXPECT_TRUE(Contains(pgBoard, "\n    \"order\" integer,")) << pgBoard;
+}
+
+}  // namespace
+}  // namespace ghdb::schema
