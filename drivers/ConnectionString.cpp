@@ -34,9 +34,9 @@ ConnectionString::ConnectionString(std::string_view text) {
             next = text.find(';', closing);
         } else {
             next = text.find(';', valueStart);
-            value = std::string(Trim(text.substr(valueStart, next == std::string_view::npos
-                                                                  ? std::string_view::npos
-                                                                  : next - valueStart)));
+            value = std::string(
+                Trim(text.substr(valueStart, next == std::string_view::npos ? std::string_view::npos
+                                                                            : next - valueStart)));
         }
         if (!key.empty()) items_.emplace_back(std::string(key), std::move(value));
         if (next == std::string_view::npos) break;

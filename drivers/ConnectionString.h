@@ -16,7 +16,9 @@ public:
     explicit ConnectionString(std::string_view text);
 
     std::optional<std::string> get(std::string_view key) const;
-    const std::vector<std::pair<std::string, std::string>>& items() const noexcept { return items_; }
+    const std::vector<std::pair<std::string, std::string>>& items() const noexcept {
+        return items_;
+    }
 
 private:
     std::vector<std::pair<std::string, std::string>> items_;

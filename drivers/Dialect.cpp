@@ -39,8 +39,10 @@ std::string ForSqlite(std::string_view sql) {
 
 std::string RewriteForEngine(schema::Engine engine, std::string_view sql) {
     switch (engine) {
-        case schema::Engine::SQLite: return ForSqlite(sql);
-        default: return std::string(sql);
+        case schema::Engine::SQLite:
+            return ForSqlite(sql);
+        default:
+            return std::string(sql);
     }
 }
 

@@ -45,7 +45,9 @@ struct RowSet {
     std::vector<_variant_t> keys;  // row-major, keyWidth values per row
 
     std::size_t width() const noexcept { return columns.size(); }
-    std::size_t rows() const noexcept { return columns.empty() ? 0 : values.size() / columns.size(); }
+    std::size_t rows() const noexcept {
+        return columns.empty() ? 0 : values.size() / columns.size();
+    }
 };
 
 // One column value of an insert or update: the column's index in the set and its new value.

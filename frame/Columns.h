@@ -15,9 +15,8 @@ namespace ghdb {
 // (VT_BOOL), CString (text).
 template <class Record>
 struct ColumnOf {
-    using Member = std::variant<long Record::*, short Record::*, float Record::*,
-                                double Record::*, BOOL Record::*, bool Record::*,
-                                CString Record::*>;
+    using Member = std::variant<long Record::*, short Record::*, float Record::*, double Record::*,
+                                BOOL Record::*, bool Record::*, CString Record::*>;
     const char* name;
     Member member;
 };

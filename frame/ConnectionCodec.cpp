@@ -7,7 +7,9 @@ namespace ghdb {
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
 
 // The value after the first occurrence of `key`: from the first `=` after it, blanks trimmed,
 // up to the next `;`. The key is found as a plain case-sensitive substring, wherever it is.

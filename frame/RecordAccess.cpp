@@ -8,7 +8,9 @@ namespace ghdb {
 CRecordAccess::CRecordAccess(CBaseClassAccess* owner, UpdateFailure updateFailure)
     : owner_(owner), updateFailure_(updateFailure) {}
 
-CRecordAccess::~CRecordAccess() { ReleaseConnection(); }
+CRecordAccess::~CRecordAccess() {
+    ReleaseConnection();
+}
 
 long CRecordAccess::CreateConnection() {
     if (connectionString_.IsEmpty()) return -2;

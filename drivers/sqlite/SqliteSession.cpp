@@ -14,10 +14,13 @@ namespace ghdb::driver {
 
 namespace {
 
-[[noreturn]] void Fail(const std::string& text) { throw DriverError({ErrorRecord{text, "SQLite", "", 0}}); }
+[[noreturn]] void Fail(const std::string& text) {
+    throw DriverError({ErrorRecord{text, "SQLite", "", 0}});
+}
 
 [[noreturn]] void Fail(sqlite3* db) {
-    throw DriverError({ErrorRecord{sqlite3_errmsg(db), "SQLite", "", sqlite3_extended_errcode(db)}});
+    throw DriverError(
+        {ErrorRecord{sqlite3_errmsg(db), "SQLite", "", sqlite3_extended_errcode(db)}});
 }
 
 // Text columns of the original server compared without regard to case; statements that name
@@ -59,38 +62,50 @@ _variant_t ColumnValue(sqlite3_stmt* stmt, int i) {
             if (v >= INT32_MIN && v <= INT32_MAX) return _variant_t(static_cast<int>(v));
             return _variant_t(static_cast<long long>(v));
         }
-        case SQLITE_FLOAT: return _variant_t(sqlite3_column_double(stmt, i));
+        case SQLITE_FLOAT:
+            return _variant_t(sqlite3_column_double(stmt, i));
         case SQLITE_TEXT: {
             const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, i));
-            return _variant_t(std::string(text, static_cast<std::size_t>(sqlite3_column_bytes(stmt, i))));
+            return _variant_t(
+                std::string(text, static_cast<std::size_t>(sqlite3_column_bytes(stmt, i))));
         }
         case SQLITE_BLOB: {
             const auto* data = static_cast<const char*>(sqlite3_column_blob(stmt, i));
-            return _variant_t::Bytes(
-                std::string(data ? data : "", static_cast<std::size_t>(sqlite3_column_bytes(stmt, i))));
+            return _variant_t::Bytes(std::string(
+                data ? data : "", static_cast<std::size_t>(sqlite3_column_bytes(stmt, i))));
         }
-        default: return _variant_t::Null();
+        default:
+            return _variant_t::Null();
     }
 }
 
 int Bind(sqlite3_stmt* stmt, int index, const _variant_t& v) {
     switch (v.vt) {
         case VT_EMPTY:
-        case VT_NULL: return sqlite3_bind_null(stmt, index);
-        case VT_I2: return sqlite3_bind_int(stmt, index, v.iVal);
-        case VT_I4: return sqlite3_bind_int(stmt, index, v.lVal);
-        case VT_I8: return sqlite3_bind_int64(stmt, index, v.llVal);
+        case VT_NULL:
+            return sqlite3_bind_null(stmt, index);
+        case VT_I2:
+            return sqlite3_bind_int(stmt, index, v.iVal);
+        case VT_I4:
+            return sqlite3_bind_int(stmt, index, v.lVal);
+        case VT_I8:
+            return sqlite3_bind_int64(stmt, index, v.llVal);
         // Flags are stored as 1 and 0, as a bit column holds them.
-        case VT_BOOL: return sqlite3_bind_int(stmt, index, v.boolVal ? 1 : 0);
-        case VT_R4: return sqlite3_bind_double(stmt, index, v.fltVal);
-        case VT_R8: return sqlite3_bind_double(stmt, index, v.dblVal);
-        case VT_DATE: return sqlite3_bind_double(stmt, index, v.date);
+        case VT_BOOL:
+            return sqlite3_bind_int(stmt, index, v.boolVal ? 1 : 0);
+        case VT_R4:
+            return sqlite3_bind_double(stmt, index, v.fltVal);
+        case VT_R8:
+            return sqlite3_bind_double(stmt, index, v.dblVal);
+        case VT_DATE:
+            return sqlite3_bind_double(stmt, index, v.date);
         case VT_BSTR:
             return sqlite3_bind_text64(stmt, index, v.str.data(), v.str.size(), SQLITE_TRANSIENT,
                                        SQLITE_UTF8);
         case VT_BLOB_BYTES:
             return sqlite3_bind_blob64(stmt, index, v.str.data(), v.str.size(), SQLITE_TRANSIENT);
-        default: return SQLITE_MISMATCH;
+        default:
+            return SQLITE_MISMATCH;
     }
 }
 
@@ -108,8 +123,8 @@ public:
         }
         sqlite3_extended_result_codes(db_, 1);
         sqlite3_busy_timeout(db_, 5000);
-        sqlite3_create_collation_v2(db_, "Chinese_PRC_CI_AS", SQLITE_UTF8, nullptr,
-                                    CompareNoCase, nullptr);
+        sqlite3_create_collation_v2(db_, "Chinese_PRC_CI_AS", SQLITE_UTF8, nullptr, CompareNoCase,
+                                    nullptr);
         try {
             // Reading the schema proves the file is a database before anyone relies on it.
             run("PRAGMA schema_version");
@@ -145,8 +160,8 @@ public:
 
     RowSet queryTable(const std::string& table, const std::string& tail) override {
         const TableInfo& info = tableInfo(table);
-        sqlite3_stmt* stmt = prepare(RewriteForEngine(
-            schema::Engine::SQLite, "SELECT rowid, * FROM " + table + " " + tail));
+        sqlite3_stmt* stmt = prepare(
+            RewriteForEngine(schema::Engine::SQLite, "SELECT rowid, * FROM " + table + " " + tail));
         RowSet set;
         set.keyWidth = 1;
         read(stmt, set, 1);
@@ -154,7 +169,8 @@ public:
         return set;
     }
 
-    void insertRow(const std::string& table, const std::vector<Change>& values, RowSet& set) override {
+    void insertRow(const std::string& table, const std::vector<Change>& values,
+                   RowSet& set) override {
         std::string sql = "INSERT INTO " + table;
         if (values.empty()) {
             sql += " DEFAULT VALUES";
@@ -173,7 +189,8 @@ public:
         RowSet stored;
         stored.keyWidth = 1;
         read(stmt, stored, 1);
-        if (stored.rows() != 1 || stored.width() != set.width()) Fail("the inserted row could not be read back");
+        if (stored.rows() != 1 || stored.width() != set.width())
+            Fail("the inserted row could not be read back");
         set.values.insert(set.values.end(), std::make_move_iterator(stored.values.begin()),
                           std::make_move_iterator(stored.values.end()));
         set.keys.push_back(std::move(stored.keys[0]));
@@ -189,18 +206,22 @@ public:
         sqlite3_stmt* stmt = prepare(RewriteForEngine(schema::Engine::SQLite, sql));
         bindAll(stmt, changes, &set.keys[row]);
         stepDone(stmt);
-        if (sqlite3_changes(db_) == 0) Fail("Row cannot be located for updating. Some values may have been changed since it was last read.");
+        if (sqlite3_changes(db_) == 0)
+            Fail(
+                "Row cannot be located for updating. Some values may have been changed since it "
+                "was last read.");
         for (const Change& c : changes) set.values[row * set.width() + c.column] = *c.value;
     }
 
     void deleteRow(const std::string& table, const RowSet& set, std::size_t row) override {
-        sqlite3_stmt* stmt =
-            prepare(RewriteForEngine(schema::Engine::SQLite, "DELETE FROM " + table + " WHERE rowid = ?"));
+        sqlite3_stmt* stmt = prepare(
+            RewriteForEngine(schema::Engine::SQLite, "DELETE FROM " + table + " WHERE rowid = ?"));
         sqlite3_reset(stmt);
         sqlite3_clear_bindings(stmt);
         Bind(stmt, 1, set.keys[row]);
         stepDone(stmt);
-        if (sqlite3_changes(db_) == 0) Fail("Row handle referred to a deleted row or a row marked for deletion.");
+        if (sqlite3_changes(db_) == 0)
+            Fail("Row handle referred to a deleted row or a row marked for deletion.");
     }
 
     void begin() override { run("BEGIN"); }
@@ -257,8 +278,8 @@ private:
         }
         sqlite3_stmt* stmt = nullptr;
         const char* tail = nullptr;
-        if (sqlite3_prepare_v3(db_, sql.c_str(), static_cast<int>(sql.size()), SQLITE_PREPARE_PERSISTENT,
-                               &stmt, &tail) != SQLITE_OK)
+        if (sqlite3_prepare_v3(db_, sql.c_str(), static_cast<int>(sql.size()),
+                               SQLITE_PREPARE_PERSISTENT, &stmt, &tail) != SQLITE_OK)
             Fail(db_);
         if (!stmt) Fail("the statement is empty");
         if (cache_.size() >= kCacheLimit) clearCache();

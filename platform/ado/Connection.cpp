@@ -12,7 +12,9 @@ namespace {
     throw _com_error(adErrObjectClosed, "Operation is not allowed when the object is closed.");
 }
 
-std::string SavepointName(int depth) { return "ghdb_sp" + std::to_string(depth); }
+std::string SavepointName(int depth) {
+    return "ghdb_sp" + std::to_string(depth);
+}
 
 }  // namespace
 
@@ -22,15 +24,16 @@ void Connection::Open(const char* connectionString, const char*, const char*, lo
     OpenWith(connectionString, false);
 }
 
-void Connection::OpenCreating(const char* connectionString) { OpenWith(connectionString, true); }
+void Connection::OpenCreating(const char* connectionString) {
+    OpenWith(connectionString, true);
+}
 
 void Connection::OpenWith(const char* connectionString, bool create) {
-    if (session_)
-        throw _com_error(E_FAIL, "Operation is not allowed when the object is open.");
+    if (session_) throw _com_error(E_FAIL, "Operation is not allowed when the object is open.");
     try {
-        session_ = driver::OpenSession(connectionString ? connectionString : "",
-                                       create ? driver::OpenMode::CreateIfMissing
-                                              : driver::OpenMode::Existing);
+        session_ = driver::OpenSession(
+            connectionString ? connectionString : "",
+            create ? driver::OpenMode::CreateIfMissing : driver::OpenMode::Existing);
         transactionDepth_ = 0;
     } catch (const driver::DriverError& e) {
         Raise(e);

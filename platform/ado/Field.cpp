@@ -24,11 +24,17 @@ std::string Lower(const char* name) {
 
 }  // namespace
 
-const std::string& Field::GetName() const { return owner_->set_.columns[index_].name; }
+const std::string& Field::GetName() const {
+    return owner_->set_.columns[index_].name;
+}
 
-const _variant_t& Field::GetValue() const { return owner_->value(index_); }
+const _variant_t& Field::GetValue() const {
+    return owner_->value(index_);
+}
 
-void Field::PutValue(const _variant_t& value) { owner_->put(index_, value, false); }
+void Field::PutValue(const _variant_t& value) {
+    owner_->put(index_, value, false);
+}
 
 void Field::AppendChunk(const _variant_t& data) {
     if (data.vt != VT_BSTR && data.vt != VT_BLOB_BYTES)
@@ -36,7 +42,9 @@ void Field::AppendChunk(const _variant_t& data) {
     owner_->put(index_, data, true);
 }
 
-bool Field::IsIdentity() const { return owner_->set_.columns[index_].identity; }
+bool Field::IsIdentity() const {
+    return owner_->set_.columns[index_].identity;
+}
 
 void Fields::Reset(Recordset& owner, const std::vector<std::string>& names) {
     fields_.clear();
@@ -52,8 +60,7 @@ void Fields::Reset(Recordset& owner, const std::vector<std::string>& names) {
 
 Field* Fields::Find(const char* name) {
     if (!name) return nullptr;
-    if (nextSeen_ < seen_.size() && seen_[nextSeen_].name == name)
-        return seen_[nextSeen_++].field;
+    if (nextSeen_ < seen_.size() && seen_[nextSeen_].name == name) return seen_[nextSeen_++].field;
     for (std::size_t i = 0; i < seen_.size(); ++i) {
         if (seen_[i].name == name) {
             nextSeen_ = i + 1;

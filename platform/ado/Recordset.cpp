@@ -14,7 +14,9 @@ namespace ghdb {
 
 namespace {
 
-bool IsSpace(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
+bool IsSpace(char c) {
+    return std::isspace(static_cast<unsigned char>(c)) != 0;
+}
 
 std::size_t SkipSpace(const std::string& s, std::size_t i) {
     while (i < s.size() && IsSpace(s[i])) ++i;
@@ -104,7 +106,8 @@ std::optional<Criterion> ParseCriterion(const std::string& text) {
     std::size_t end = text.size();
     while (end > i && IsSpace(text[end - 1])) --end;
     std::string raw = text.substr(i, end - i);
-    if (raw.size() >= 2 && (raw.front() == '\'' || raw.front() == '#') && raw.back() == raw.front()) {
+    if (raw.size() >= 2 && (raw.front() == '\'' || raw.front() == '#') &&
+        raw.back() == raw.front()) {
         std::string unquoted;
         for (std::size_t k = 1; k + 1 < raw.size(); ++k) {
             unquoted += raw[k];
@@ -147,7 +150,8 @@ bool Meets(int order, const std::string& op) {
 void Recordset::Open(const char* source, const ConnectionPtr& connection, CursorTypeEnum,
                      LockTypeEnum lockType, long) {
     if (open_) throw _com_error(E_FAIL, "Operation is not allowed when the object is open.");
-    if (!connection) throw _com_error(E_INVALIDARG, "The connection cannot be used to perform this operation.");
+    if (!connection)
+        throw _com_error(E_INVALIDARG, "The connection cannot be used to perform this operation.");
     const std::string sql = source ? source : "";
     connection->Log(sql);
     driver::Session& session = connection->Session();
@@ -183,7 +187,8 @@ void Recordset::Close() {
 }
 
 void Recordset::requireOpen() const {
-    if (!open_) throw _com_error(adErrObjectClosed, "Operation is not allowed when the object is closed.");
+    if (!open_)
+        throw _com_error(adErrObjectClosed, "Operation is not allowed when the object is closed.");
 }
 
 void Recordset::requireUpdatable() const {
@@ -204,10 +209,13 @@ long Recordset::step(long from, int direction) const noexcept {
 }
 
 bool Recordset::EndOfFile() const noexcept {
-    return !open_ || liveRows_ == 0 || position_ >= static_cast<long>(set_.rows());
+    return !open_ || position_ >= static_cast<long>(set_.rows());
 }
 
-bool Recordset::BOF() const noexcept { return !open_ || liveRows_ == 0 || position_ < 0; }
+// A set without rows is at both ends at once.
+bool Recordset::BOF() const noexcept {
+    return !open_ || position_ < 0 || (liveRows_ == 0 && EndOfFile());
+}
 
 void Recordset::MoveFirst() {
     requireOpen();
@@ -318,9 +326,15 @@ void Recordset::Delete(AffectEnum) {
 void Recordset::Find(const char* criteria, long skip, SearchDirectionEnum direction) {
     requireOpen();
     const auto criterion = ParseCriterion(criteria ? criteria : "");
-    if (!criterion) throw _com_error(E_INVALIDARG, "Arguments are of the wrong type, are out of acceptable range, or are in conflict with one another.");
+    if (!criterion)
+        throw _com_error(E_INVALIDARG,
+                         "Arguments are of the wrong type, are out of acceptable range, or are in "
+                         "conflict with one another.");
     Field* field = fields_.Find(criterion->column.c_str());
-    if (!field) throw _com_error(adErrItemNotFound, "Item cannot be found in the collection corresponding to the requested name or ordinal.");
+    if (!field)
+        throw _com_error(adErrItemNotFound,
+                         "Item cannot be found in the collection corresponding to the requested "
+                         "name or ordinal.");
     commitPending();
     const int dir = direction == adSearchBackward ? -1 : 1;
     const long rows = static_cast<long>(set_.rows());
@@ -328,8 +342,8 @@ void Recordset::Find(const char* criteria, long skip, SearchDirectionEnum direct
     if (!isRow(p)) p = step(p, dir);
     const std::size_t column = field->index_;
     for (; p >= 0 && p < rows; p = step(p, dir)) {
-        const auto order = CompareCell(set_.values[static_cast<std::size_t>(p) * set_.width() + column],
-                                       criterion->value);
+        const auto order = CompareCell(
+            set_.values[static_cast<std::size_t>(p) * set_.width() + column], criterion->value);
         if (order && Meets(*order, criterion->op)) break;
     }
     position_ = p < 0 ? -1 : p >= rows ? rows : p;
@@ -349,7 +363,8 @@ void Recordset::put(std::size_t column, const _variant_t& v, bool append) {
                          "Multiple-step operation generated errors. Check each status value.");
     if (mode_ == Mode::None) {
         if (!isRow(position_)) NoCurrentRecord();
-        const auto begin = set_.values.begin() + static_cast<long>(static_cast<std::size_t>(position_) * set_.width());
+        const auto begin = set_.values.begin() +
+                           static_cast<long>(static_cast<std::size_t>(position_) * set_.width());
         buffer_.assign(begin, begin + static_cast<long>(set_.width()));
         dirty_.assign(set_.width(), 0);
         mode_ = Mode::Editing;
@@ -362,6 +377,8 @@ void Recordset::put(std::size_t column, const _variant_t& v, bool append) {
     dirty_[column] = 1;
 }
 
-void Recordset::raise(const driver::DriverError& error) { connection_->Raise(error); }
+void Recordset::raise(const driver::DriverError& error) {
+    connection_->Raise(error);
+}
 
 }  // namespace ghdb

@@ -41,8 +41,7 @@ public:
     // Moves to the first row from the current one (after skipping `skip` rows) that meets a
     // criterion of the form `Column op value` (op one of = <> < > <= >=); to EOF (or BOF when
     // searching backwards) when none does.
-    void Find(const char* criteria, long skip = 0,
-              SearchDirectionEnum direction = adSearchForward);
+    void Find(const char* criteria, long skip = 0, SearchDirectionEnum direction = adSearchForward);
 
 private:
     friend class Field;

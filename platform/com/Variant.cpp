@@ -12,7 +12,9 @@ namespace ghdb {
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
 
 // Parses a whole decimal number with optional surrounding blanks; nothing else may remain.
 std::optional<double> ParseNumber(const std::string& text) {
@@ -48,16 +50,26 @@ std::optional<bool> ParseBool(const std::string& text) {
 // conversions.
 std::optional<double> AsDouble(const _variant_t& v) {
     switch (v.vt) {
-        case VT_EMPTY: return 0.0;
-        case VT_I2: return v.iVal;
-        case VT_I4: return v.lVal;
-        case VT_I8: return static_cast<double>(v.llVal);
-        case VT_R4: return v.fltVal;
-        case VT_R8: return v.dblVal;
-        case VT_DATE: return v.date;
-        case VT_BOOL: return v.boolVal;
-        case VT_BSTR: return ParseNumber(v.str);
-        default: return std::nullopt;
+        case VT_EMPTY:
+            return 0.0;
+        case VT_I2:
+            return v.iVal;
+        case VT_I4:
+            return v.lVal;
+        case VT_I8:
+            return static_cast<double>(v.llVal);
+        case VT_R4:
+            return v.fltVal;
+        case VT_R8:
+            return v.dblVal;
+        case VT_DATE:
+            return v.date;
+        case VT_BOOL:
+            return v.boolVal;
+        case VT_BSTR:
+            return ParseNumber(v.str);
+        default:
+            return std::nullopt;
     }
 }
 
@@ -67,11 +79,21 @@ template <class Int>
 std::optional<Int> ToInteger(const _variant_t& v) {
     std::int64_t whole = 0;
     switch (v.vt) {
-        case VT_I2: whole = v.iVal; break;
-        case VT_I4: whole = v.lVal; break;
-        case VT_I8: whole = v.llVal; break;
-        case VT_BOOL: whole = v.boolVal; break;
-        case VT_EMPTY: whole = 0; break;
+        case VT_I2:
+            whole = v.iVal;
+            break;
+        case VT_I4:
+            whole = v.lVal;
+            break;
+        case VT_I8:
+            whole = v.llVal;
+            break;
+        case VT_BOOL:
+            whole = v.boolVal;
+            break;
+        case VT_EMPTY:
+            whole = 0;
+            break;
         default: {
             const auto d = AsDouble(v);
             if (!d || !std::isfinite(*d)) return std::nullopt;
@@ -90,7 +112,8 @@ std::optional<Int> ToInteger(const _variant_t& v) {
 }  // namespace
 
 _variant_t::_variant_t(long v) : vt(VT_I4), llVal(0) {
-    if (v < std::numeric_limits<std::int32_t>::min() || v > std::numeric_limits<std::int32_t>::max())
+    if (v < std::numeric_limits<std::int32_t>::min() ||
+        v > std::numeric_limits<std::int32_t>::max())
         throw _com_error(DISP_E_OVERFLOW, "value does not fit a 32-bit integer");
     lVal = static_cast<std::int32_t>(v);
 }
@@ -118,21 +141,36 @@ bool operator==(const _variant_t& a, const _variant_t& b) noexcept {
     if (a.vt != b.vt) return false;
     switch (a.vt) {
         case VT_EMPTY:
-        case VT_NULL: return true;
-        case VT_I2: return a.iVal == b.iVal;
-        case VT_I4: return a.lVal == b.lVal;
-        case VT_I8: return a.llVal == b.llVal;
-        case VT_R4: return a.fltVal == b.fltVal;
-        case VT_R8: return a.dblVal == b.dblVal;
-        case VT_DATE: return a.date == b.date;
-        case VT_BOOL: return a.boolVal == b.boolVal;
-        default: return a.str == b.str;
+        case VT_NULL:
+            return true;
+        case VT_I2:
+            return a.iVal == b.iVal;
+        case VT_I4:
+            return a.lVal == b.lVal;
+        case VT_I8:
+            return a.llVal == b.llVal;
+        case VT_R4:
+            return a.fltVal == b.fltVal;
+        case VT_R8:
+            return a.dblVal == b.dblVal;
+        case VT_DATE:
+            return a.date == b.date;
+        case VT_BOOL:
+            return a.boolVal == b.boolVal;
+        default:
+            return a.str == b.str;
     }
 }
 
-std::optional<std::int16_t> VariantToI2(const _variant_t& v) { return ToInteger<std::int16_t>(v); }
-std::optional<std::int32_t> VariantToI4(const _variant_t& v) { return ToInteger<std::int32_t>(v); }
-std::optional<std::int64_t> VariantToI8(const _variant_t& v) { return ToInteger<std::int64_t>(v); }
+std::optional<std::int16_t> VariantToI2(const _variant_t& v) {
+    return ToInteger<std::int16_t>(v);
+}
+std::optional<std::int32_t> VariantToI4(const _variant_t& v) {
+    return ToInteger<std::int32_t>(v);
+}
+std::optional<std::int64_t> VariantToI8(const _variant_t& v) {
+    return ToInteger<std::int64_t>(v);
+}
 
 std::optional<double> VariantToR8(const _variant_t& v) {
     if (v.vt == VT_I8) return static_cast<double>(v.llVal);
@@ -155,15 +193,24 @@ std::optional<bool> VariantToBool(const _variant_t& v) {
 
 std::optional<std::string> VariantToText(const _variant_t& v) {
     switch (v.vt) {
-        case VT_EMPTY: return std::string();
-        case VT_BSTR: return v.str;
-        case VT_I2: return fmt::format("{}", v.iVal);
-        case VT_I4: return fmt::format("{}", v.lVal);
-        case VT_I8: return fmt::format("{}", v.llVal);
-        case VT_R4: return fmt::format("{}", v.fltVal);
-        case VT_R8: return fmt::format("{}", v.dblVal);
-        case VT_BOOL: return std::string(v.boolVal ? "True" : "False");
-        default: return std::nullopt;
+        case VT_EMPTY:
+            return std::string();
+        case VT_BSTR:
+            return v.str;
+        case VT_I2:
+            return fmt::format("{}", v.iVal);
+        case VT_I4:
+            return fmt::format("{}", v.lVal);
+        case VT_I8:
+            return fmt::format("{}", v.llVal);
+        case VT_R4:
+            return fmt::format("{}", v.fltVal);
+        case VT_R8:
+            return fmt::format("{}", v.dblVal);
+        case VT_BOOL:
+            return std::string(v.boolVal ? "True" : "False");
+        default:
+            return std::nullopt;
     }
 }
 
@@ -181,19 +228,37 @@ void _variant_t::ChangeType(VARTYPE type) {
         }
     };
     switch (type) {
-        case VT_EMPTY: converted = true; break;
+        case VT_EMPTY:
+            converted = true;
+            break;
         case VT_NULL:
             result = Null();
             converted = true;
             break;
-        case VT_I2: take(VariantToI2(*this), [&](auto x) { result = _variant_t(x); }); break;
-        case VT_I4: take(VariantToI4(*this), [&](auto x) { result = _variant_t(static_cast<int>(x)); }); break;
-        case VT_I8: take(VariantToI8(*this), [&](auto x) { result = _variant_t(static_cast<long long>(x)); }); break;
-        case VT_R4: take(VariantToR4(*this), [&](auto x) { result = _variant_t(x); }); break;
-        case VT_R8: take(VariantToR8(*this), [&](auto x) { result = _variant_t(x); }); break;
-        case VT_BOOL: take(VariantToBool(*this), [&](auto x) { result = _variant_t(x); }); break;
-        case VT_BSTR: take(VariantToText(*this), [&](auto x) { result = _variant_t(std::move(x)); }); break;
-        default: break;
+        case VT_I2:
+            take(VariantToI2(*this), [&](auto x) { result = _variant_t(x); });
+            break;
+        case VT_I4:
+            take(VariantToI4(*this), [&](auto x) { result = _variant_t(static_cast<int>(x)); });
+            break;
+        case VT_I8:
+            take(VariantToI8(*this),
+                 [&](auto x) { result = _variant_t(static_cast<long long>(x)); });
+            break;
+        case VT_R4:
+            take(VariantToR4(*this), [&](auto x) { result = _variant_t(x); });
+            break;
+        case VT_R8:
+            take(VariantToR8(*this), [&](auto x) { result = _variant_t(x); });
+            break;
+        case VT_BOOL:
+            take(VariantToBool(*this), [&](auto x) { result = _variant_t(x); });
+            break;
+        case VT_BSTR:
+            take(VariantToText(*this), [&](auto x) { result = _variant_t(std::move(x)); });
+            break;
+        default:
+            break;
     }
     if (!converted)
         throw _com_error(overflow ? DISP_E_OVERFLOW : DISP_E_TYPEMISMATCH,

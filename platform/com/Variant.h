@@ -57,7 +57,9 @@ public:
     _variant_t(long long v) noexcept : vt(VT_I8), llVal(v) {}
     _variant_t(float v) noexcept : vt(VT_R4), llVal(0) { fltVal = v; }
     _variant_t(double v) noexcept : vt(VT_R8), dblVal(v) {}
-    _variant_t(bool v) noexcept : vt(VT_BOOL), llVal(0) { boolVal = v ? VARIANT_TRUE : VARIANT_FALSE; }
+    _variant_t(bool v) noexcept : vt(VT_BOOL), llVal(0) {
+        boolVal = v ? VARIANT_TRUE : VARIANT_FALSE;
+    }
     _variant_t(const char* text) : vt(VT_BSTR), llVal(0), str(text ? text : "") {}
     _variant_t(std::string text) noexcept : vt(VT_BSTR), llVal(0), str(std::move(text)) {}
     _variant_t(std::string_view text) : vt(VT_BSTR), llVal(0), str(text) {}

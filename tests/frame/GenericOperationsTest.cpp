@@ -1,0 +1,312 @@
+#include <gtest/gtest.h>
+
+#include "support/TestDatabase.h"
+#include "support/TestRecords.h"
+
+namespace ghdb::test {
+namespace {
+
+class GenericOperationsTest : public DatabaseTest {
+protected:
+    void SetUp() override {
+        DatabaseTest::SetUp();
+        ConnectionPtr connection = access->RefConnection();
+        CreateTestTables(*connection);
+        ASSERT_EQ(ops.SetConnectionString(connectionString.c_str()), 0);
+        ops.Connection()->SetStatementLog([this](const std::string& sql) { log.push_back(sql); });
+    }
+
+    void AddItems(std::initializer_list<const char*> names) {
+        for (const char* name : names)
+            Exec(
+                std::string("INSERT INTO GHT_Item (Name, Code, Small, Ratio, Weight, Active, Flag) "
+                            "VALUES ('") +
+                name + "', 7, 2, 0.5, 1.25, 1, 0)");
+    }
+
+    CRecordAccess ops{nullptr, CRecordAccess::UpdateFailure::Notice};
+    std::vector<std::string> log;
+};
+
+TEST_F(GenericOperationsTest, ReadOneFillsFromTheFirstRowAndLeavesTheRecordAloneWithoutRows) {
+    CTestItem item;
+    item.Name = "untouched";
+    EXPECT_EQ(ops.ReadOneRecordInfo("SELECT * FROM GHT_Item", &item), 1);
+    EXPECT_EQ(item.Name, "untouched");
+    EXPECT_EQ(item.ItemID, -1);
+
+    AddItems({"first", "second"});
+    EXPECT_EQ(ops.ReadOneRecordInfo("SELECT * FROM GHT_Item ORDER BY ItemID", &item), 2);
+    EXPECT_EQ(item.Name, "first");
+    EXPECT_EQ(item.Code, 7);
+    EXPECT_EQ(item.Small, 2);
+    EXPECT_FLOAT_EQ(item.Ratio, 0.5f);
+    EXPECT_DOUBLE_EQ(item.Weight, 1.25);
+    EXPECT_EQ(item.Active, TRUE);
+    EXPECT_FALSE(item.Flag);
+    EXPECT_TRUE(messages.messages().empty());
+}
+
+TEST_F(GenericOperationsTest, NullColumnsKeepTheMemberAndTextConvertsOnlyWhenNumeric) {
+    Exec("INSERT INTO GHT_Item (Name, Code) VALUES (NULL, NULL)");
+    CTestItem item;
+    item.Name = "kept";
+    item.Code = 99;
+    ASSERT_EQ(ops.ReadOneRecordInfo("SELECT * FROM GHT_Item", &item), 2);
+    EXPECT_EQ(item.Name, "kept");
+    EXPECT_EQ(item.Code, 99);
+
+    // A text column read into a long member: "12" gives 12, "abc" leaves the member.
+    CTestItem numeric;
+    ASSERT_EQ(ops.ReadOneRecordInfo("SELECT '12' AS Code, 'x' AS Name", &numeric), 2);
+    EXPECT_EQ(numeric.Code, 12);
+    CTestItem text;
+    text.Code = 5;
+    ASSERT_EQ(ops.ReadOneRecordInfo("SELECT 'abc' AS Code, 'y' AS Name", &text), 2);
+    EXPECT_EQ(text.Code, 5);
+    EXPECT_EQ(text.Name, "y");  // the other columns are still read
+}
+
+TEST_F(GenericOperationsTest, ARejectedQueryShowsTheEngineTextAndGivesMinusOne) {
+    CTestItem item;
+    EXPECT_EQ(ops.ReadOneRecordInfo("SELECT * FROM NoSuchTable", &item), -1);
+    ASSERT_EQ(messages.messages().size(), 1u);
+    EXPECT_EQ(messages.messages()[0].caption, "数据库错误");
+    EXPECT_NE(messages.messages()[0].text.find("NoSuchTable"), std::string::npos)
+        << messages.messages()[0].text;
+    EXPECT_EQ(ops.Connection()->GetErrors().GetCount() > 0, true);
+}
+
+TEST_F(GenericOperationsTest, ReadMultiAppendsOneKidPerRowInOrder) {
+    CTestMaster master;
+    master.MasterID = 3;
+    CTestItem earlier;
+    master.Kids.Add(earlier);  // kids already held stay
+    EXPECT_EQ(ops.ReadMultiRecordInfo("SELECT * FROM GHT_Kid WHERE MasterID = 3", &master), 1);
+    Exec("INSERT INTO GHT_Kid (MasterID, Name) VALUES (3, 'a')");
+    Exec("INSERT INTO GHT_Kid (MasterID, Name) VALUES (3, 'b')");
+    Exec("INSERT INTO GHT_Kid (MasterID, Name) VALUES (3, 'c')");
+    Exec("INSERT INTO GHT_Kid (MasterID, Name) VALUES (4, 'other')");
+    EXPECT_EQ(
+        ops.ReadMultiRecordInfo("SELECT * FROM GHT_Kid WHERE MasterID = 3 ORDER BY KidID", &master),
+        2);
+    ASSERT_EQ(master.Kids.GetSize(), 4);
+    EXPECT_EQ(master.Kids[1].Name, "a");
+    EXPECT_EQ(master.Kids[3].Name, "c");
+}
+
+TEST_F(GenericOperationsTest, EditMultiAddsOneRowPerKidAndReadsBackTheirKeys) {
+    CTestMaster master;
+    master.MasterID = 8;
+    EXPECT_EQ(ops.EditMultiRecordInfo("SELECT * FROM GHT_Kid WHERE (1 = -1)", &master), 1);
+    EXPECT_EQ(Count("GHT_Kid"), 0);
+    for (const char* name : {"x", "y"}) {
+        CTestItem kid;
+        kid.Name = name;
+        master.Kids.Add(kid);
+    }
+    EXPECT_EQ(ops.EditMultiRecordInfo("SELECT * FROM GHT_Kid WHERE (1 = -1)", &master), 2);
+    EXPECT_EQ(Count("GHT_Kid", "MasterID = 8"), 2);
+    EXPECT_GT(master.Kids[0].ItemID, 0);
+    EXPECT_GT(master.Kids[1].ItemID, master.Kids[0].ItemID);
+}
+
+TEST_F(GenericOperationsTest, EditOneRewritesTheFirstSelectedRowOnly) {
+    AddItems({"a", "b"});
+    CTestItem item;
+    item.Name = "renamed";
+    item.Code = 42;
+    EXPECT_EQ(ops.EditOneRecordInfo("SELECT * FROM GHT_Item WHERE Name = 'zzz'", &item), 1);
+    EXPECT_EQ(ops.EditOneRecordInfo("SELECT * FROM GHT_Item WHERE Name = 'B'", &item), 2);
+    EXPECT_EQ(Rows("SELECT Name, Code FROM GHT_Item ORDER BY ItemID"),
+              (std::vector<std::vector<std::string>>{{"a", "7"}, {"renamed", "42"}}));
+}
+
+TEST_F(GenericOperationsTest, AddNewStoresTheRecordAndReadsBackItsIdentity) {
+    CTestItem item;
+    item.Name = "new";
+    item.Active = TRUE;
+    item.Flag = true;
+    item.ItemID = 555;  // never written: the database assigns the key
+    ASSERT_EQ(ops.AddNewOneRecordInfo("SELECT * FROM GHT_Item WHERE (1 = -1)", &item), 2);
+    EXPECT_NE(item.ItemID, 555);
+    EXPECT_EQ(
+        Rows("SELECT ItemID, Name, Active, Flag FROM GHT_Item"),
+        (std::vector<std::vector<std::string>>{{std::to_string(item.ItemID), "new", "1", "1"}}));
+    // An empty text is stored as an empty text, not as NULL.
+    CTestItem blank;
+    ASSERT_EQ(ops.AddNewOneRecordInfo("SELECT * FROM GHT_Item WHERE (1 = -1)", &blank), 2);
+    EXPECT_EQ(Count("GHT_Item", "Name IS NULL"), 0);
+}
+
+TEST_F(GenericOperationsTest, AFailedInsertShowsSourceAndDescriptionAsANotice) {
+    Exec("CREATE UNIQUE INDEX GHT_Keyed_Unique ON GHT_Keyed (ItemID)");
+    CKeyedItem item;
+    item.ItemID = 1;
+    ASSERT_EQ(ops.AddNewOneRecordInfo("SELECT * FROM GHT_Keyed WHERE (1 = -1)", &item), 2);
+    EXPECT_EQ(ops.AddNewOneRecordInfo("SELECT * FROM GHT_Keyed WHERE (1 = -1)", &item), -1);
+    ASSERT_EQ(messages.messages().size(), 1u);
+    const auto& notice = messages.messages()[0];
+    EXPECT_EQ(notice.caption, "提示");
+    EXPECT_EQ(notice.text.rfind("\n\tSource:", 0), 0u) << notice.text;
+    EXPECT_NE(notice.text.find(" \n\tdescription:"), std::string::npos);
+    EXPECT_EQ(notice.text.substr(notice.text.size() - 2), " \n");
+}
+
+TEST_F(GenericOperationsTest, StatementsReportOrStaySilentAsNamed) {
+    EXPECT_EQ(ops.DeleteRecordInfo("DELETE FROM GHT_Item"), 2);
+    EXPECT_EQ(ops.DeleteRecordInfo("DELETE FROM Missing"), -1);
+    EXPECT_EQ(messages.messages().size(), 1u);
+    EXPECT_EQ(ops.ExecuteSilently("DELETE FROM Missing"), -1);
+    EXPECT_EQ(ops.ExecuteSilently("DELETE FROM GHT_Item"), 2);
+    EXPECT_EQ(messages.messages().size(), 1u);
+}
+
+TEST_F(GenericOperationsTest, CheckRecordInfoEmptyAnswersOneEitherWay) {
+    int hasRows = 7;
+    EXPECT_EQ(ops.CheckRecordInfoEmpty("SELECT * FROM GHT_Item", hasRows), 1);
+    EXPECT_EQ(hasRows, 0);
+    AddItems({"a"});
+    EXPECT_EQ(ops.CheckRecordInfoEmpty("SELECT * FROM GHT_Item", hasRows), 1);
+    EXPECT_EQ(hasRows, 1);
+    EXPECT_EQ(ops.CheckRecordInfoEmpty("SELECT * FROM Missing", hasRows), -1);
+    EXPECT_EQ(hasRows, 0);
+}
+
+TEST_F(GenericOperationsTest, ChangeOneFieldlongValueRunsItsStatementExactly) {
+    AddItems({"a", "b"});
+    Exec("UPDATE GHT_Item SET Code = 3 WHERE Name = 'a'");
+    EXPECT_EQ(ops.ChangeOneFieldlongValue("", "Code", 3, 7), -1);
+    EXPECT_TRUE(log.empty());
+    EXPECT_EQ(ops.ChangeOneFieldlongValue("GHT_Item", "Code", 3, 9), 2);
+    EXPECT_EQ(log, std::vector<std::string>{"UPDATE GHT_Item SET Code = 9 WHERE Code = 3 "});
+    EXPECT_EQ(Count("GHT_Item", "Code = 9"), 1);
+}
+
+TEST_F(GenericOperationsTest, MaxValueIsZeroOverNoRows) {
+    long value = -5;
+    EXPECT_EQ(ops.GetMaxFieldValueFromTable("SELECT MAX(Code) AS MaxValue FROM GHT_Item", value),
+              2);
+    EXPECT_EQ(value, 0);
+    AddItems({"a"});
+    Exec("UPDATE GHT_Item SET Code = 31");
+    EXPECT_EQ(ops.GetMaxFieldValueFromTable("SELECT MAX(Code) AS MaxValue FROM GHT_Item", value),
+              2);
+    EXPECT_EQ(value, 31);
+    EXPECT_EQ(
+        ops.GetMaxFieldValueFromTable("SELECT Code AS MaxValue FROM GHT_Item WHERE 1 = 0", value),
+        1);
+}
+
+TEST_F(GenericOperationsTest,
+       ReadAllAsNewAppendsOwnedRecordsAndReadAllAsValuesStartsEachRowAfresh) {
+    AddItems({"a", "b"});
+    Exec("UPDATE GHT_Item SET Code = NULL WHERE Name = 'b'");
+    CArray<CTestItem*, CTestItem*&> pointers;
+    CTestItem* existing = new CTestItem;
+    pointers.Add(existing);
+    EXPECT_EQ(ops.ReadAllAsNew("SELECT * FROM GHT_Item ORDER BY Name", pointers, 1), 2);
+    ASSERT_EQ(pointers.GetSize(), 3);
+    EXPECT_EQ(pointers[0], existing);
+    EXPECT_EQ(pointers[2]->Name, "b");
+    EXPECT_EQ(ops.ReadAllAsNew("SELECT * FROM GHT_Item WHERE 1 = 0", pointers, 1), 2);
+    EXPECT_EQ(ops.ReadAllAsNew("SELECT * FROM Missing", pointers, 0), -1);
+    EXPECT_TRUE(messages.messages().empty());
+    ReleaseArrayData(pointers, 0);
+
+    CArray<CTestItem, CTestItem&> values;
+    CTestItem working;
+    EXPECT_EQ(ops.ReadAllAsValues("SELECT * FROM GHT_Item WHERE 1 = 0", working, values), 1);
+    EXPECT_EQ(ops.ReadAllAsValues("SELECT * FROM GHT_Item ORDER BY Name", working, values), 2);
+    ASSERT_EQ(values.GetSize(), 2);
+    EXPECT_EQ(values[0].Code, 7);
+    EXPECT_EQ(values[1].Code, 0);  // NULL in row 2: the constructor's value, not row 1's
+}
+
+TEST_F(GenericOperationsTest, AddAllIsAllOrNothing) {
+    Exec("CREATE UNIQUE INDEX GHT_Keyed_Unique ON GHT_Keyed (ItemID)");
+    CArray<CKeyedItem, CKeyedItem&> values;
+    for (long id : {1L, 2L, 3L}) {
+        CKeyedItem item;
+        item.ItemID = id;
+        values.Add(item);
+    }
+    EXPECT_EQ(ops.AddAllFromValues("SELECT * FROM GHT_Keyed WHERE (1 = -1)", values), 2);
+    EXPECT_EQ(Count("GHT_Keyed"), 3);
+
+    CArray<CKeyedItem, CKeyedItem&> clash;
+    for (long id : {4L, 5L, 2L, 6L}) {
+        CKeyedItem item;
+        item.ItemID = id;
+        clash.Add(item);
+    }
+    EXPECT_EQ(ops.AddAllFromValues("SELECT * FROM GHT_Keyed WHERE (1 = -1)", clash), -1);
+    EXPECT_EQ(messages.messages().size(), 1u);
+    EXPECT_EQ(Rows("SELECT ItemID FROM GHT_Keyed ORDER BY ItemID"),
+              (std::vector<std::vector<std::string>>{{"1"}, {"2"}, {"3"}}));
+
+    CArray<CTestItem*, CTestItem*&> pointers;
+    EXPECT_EQ(ops.AddAllFromPointers("SELECT * FROM GHT_Item WHERE (1 = -1)", pointers), 2);
+    for (const char* name : {"p", "q"}) {
+        CTestItem* item = new CTestItem;
+        item->Name = name;
+        pointers.Add(item);
+    }
+    EXPECT_EQ(ops.AddAllFromPointers("SELECT * FROM GHT_Item WHERE (1 = -1)", pointers), 2);
+    EXPECT_GT(pointers[1]->ItemID, pointers[0]->ItemID);
+    ReleaseArrayData(pointers, 0);
+}
+
+TEST_F(GenericOperationsTest, SynchroniseByIdRewritesKeepsAndRemoves) {
+    for (int id : {1, 2, 3})
+        Exec("INSERT INTO GHT_Keyed (ItemID, Name) VALUES (" + std::to_string(id) + ", 'old')");
+    CArray<CKeyedItem, CKeyedItem&> wanted;
+    for (long id : {3L, 5L}) {
+        CKeyedItem item;
+        item.ItemID = id;
+        item.Name = "new";
+        wanted.Add(item);
+    }
+    EXPECT_EQ(ops.SynchroniseById("SELECT * FROM GHT_Keyed", wanted, "ItemID"), 2);
+    EXPECT_EQ(Rows("SELECT ItemID, Name FROM GHT_Keyed ORDER BY ItemID"),
+              (std::vector<std::vector<std::string>>{{"3", "new"}, {"5", "new"}}));
+
+    CArray<CKeyedItem, CKeyedItem&> none;
+    EXPECT_EQ(ops.SynchroniseById("SELECT * FROM GHT_Keyed", none, "ItemID"), 2);
+    EXPECT_EQ(Count("GHT_Keyed"), 0);
+    EXPECT_EQ(ops.SynchroniseById("SELECT * FROM Missing", none, "ItemID"), 1);
+}
+
+TEST_F(GenericOperationsTest, SynchroniseByIdLeavesIdentityKeysToTheDatabase) {
+    AddItems({"a"});
+    CArray<CTestItem, CTestItem&> items;
+    CTestItem existing;
+    ASSERT_EQ(ops.ReadOneRecordInfo("SELECT * FROM GHT_Item", &existing), 2);
+    existing.Name = "kept";
+    items.Add(existing);
+    CTestItem added;
+    added.ItemID = 900;
+    added.Name = "added";
+    items.Add(added);
+    EXPECT_EQ(ops.SynchroniseById("SELECT * FROM GHT_Item", items, "ItemID"), 2);
+    EXPECT_EQ(Count("GHT_Item"), 2);
+    EXPECT_EQ(Count("GHT_Item", "Name = 'kept' AND ItemID = " + std::to_string(existing.ItemID)),
+              1);
+    EXPECT_NE(items[1].ItemID, 900);  // read back from the row the database keyed
+    EXPECT_TRUE(messages.messages().empty());
+}
+
+TEST_F(GenericOperationsTest, WithoutAConnectionQueriesLookEmpty) {
+    CRecordAccess unconnected(nullptr, CRecordAccess::UpdateFailure::Notice);
+    CTestItem item;
+    EXPECT_EQ(unconnected.ReadOneRecordInfo("SELECT * FROM GHT_Item", &item), 1);
+    CArray<CTestItem*, CTestItem*&> pointers;
+    EXPECT_EQ(unconnected.ReadAllAsNew("SELECT * FROM GHT_Item", pointers, 1), 1);
+    EXPECT_TRUE(messages.messages().empty());
+    EXPECT_EQ(unconnected.DeleteRecordInfo("DELETE FROM GHT_Item"), -1);
+    ASSERT_EQ(messages.messages().size(), 1u);
+    EXPECT_EQ(messages.messages()[0].text, "连接数据库失败!");
+}
+
+}  // namespace
+}  // namespace ghdb::test

@@ -1,0 +1,97 @@
+#include "support/TestDatabase.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+
+namespace ghdb::test {
+
+MessageCapture::MessageCapture() {
+    previous_ = SetMessageHandler([this](const char* text, const char* caption) {
+        messages_.push_back(Message{text, caption});
+    });
+}
+
+MessageCapture::~MessageCapture() {
+    SetMessageHandler(previous_);
+}
+
+namespace {
+
+const char* ServerConnection() {
+    const char* value = std::getenv("GHDB_TEST_CONNECTION");
+    return value && *value ? value : nullptr;
+}
+
+std::string TempFile() {
+    static int counter = 0;
+    return (std::filesystem::temp_directory_path() /
+            ("ghdb-test-" + std::to_string(getpid()) + "-" + std::to_string(++counter) + ".db"))
+        .string();
+}
+
+}  // namespace
+
+bool OnSqlite() {
+    return ServerConnection() == nullptr;
+}
+
+void DatabaseTest::SetUp() {
+    if (const char* server = ServerConnection()) {
+        connectionString = server;
+        // A server database is emptied of the schema's tables, then set up afresh.
+        own_ = Connection::Create();
+        own_->Open(connectionString.c_str());
+        own_->Execute("DROP SCHEMA IF EXISTS dbo CASCADE", nullptr, adCmdText);
+        own_->Execute("CREATE SCHEMA dbo", nullptr, adCmdText);
+    } else {
+        file_ = TempFile();
+        connectionString = "Provider=SQLite;Data Source=" + file_;
+    }
+    ASSERT_EQ(CreateConfigSchema(connectionString.c_str()), 2);
+    if (!own_) {
+        own_ = Connection::Create();
+        own_->Open(connectionString.c_str());
+    }
+    access = CBaseClassAccess::CreateInstance(connectionString.c_str());
+    ASSERT_NE(access, nullptr);
+    messages.clear();
+}
+
+void DatabaseTest::TearDown() {
+    if (access) access->ReleaseInstance();
+    own_.reset();
+    if (!file_.empty()) {
+        for (const char* suffix : {"", "-wal", "-shm"}) std::remove((file_ + suffix).c_str());
+    }
+}
+
+void DatabaseTest::Exec(const std::string& sql) {
+    own_->Execute(sql.c_str(), nullptr, adCmdText);
+}
+
+std::vector<std::vector<std::string>> DatabaseTest::Rows(const std::string& sql) {
+    Recordset rs;
+    rs.Open(sql.c_str(), own_, adOpenKeyset, adLockReadOnly, adCmdText);
+    std::vector<std::vector<std::string>> rows;
+    FieldsPtr fields = rs.GetFields();
+    for (; !rs.EndOfFile(); rs.MoveNext()) {
+        std::vector<std::string> row;
+        for (long i = 0; i < fields->GetCount(); ++i) {
+            const _variant_t& v = fields->GetItem(i)->GetValue();
+            row.push_back(v.vt == VT_NULL ? "<null>" : VariantToText(v).value_or("<blob>"));
+        }
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+long DatabaseTest::Count(const std::string& table, const std::string& where) {
+    const auto rows =
+        Rows("SELECT COUNT(*) FROM " + table + (where.empty() ? "" : " WHERE " + where));
+    return std::stol(rows.at(0).at(0));
+}
+
+}  // namespace ghdb::test

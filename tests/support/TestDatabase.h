@@ -1,0 +1,58 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "ghdb.h"
+
+namespace ghdb::test {
+
+// Every message the library shows while it is alive, in order.
+class MessageCapture {
+public:
+    struct Message {
+        std::string text;
+        std::string caption;
+    };
+    MessageCapture();
+    ~MessageCapture();
+    MessageCapture(const MessageCapture&) = delete;
+    MessageCapture& operator=(const MessageCapture&) = delete;
+
+    const std::vector<Message>& messages() const { return messages_; }
+    void clear() { messages_.clear(); }
+
+private:
+    std::vector<Message> messages_;
+    MessageHandler previous_;
+};
+
+// The engine the suite runs on: GHDB_TEST_CONNECTION names a server database (ODBC
+// connection string); without it every test gets a fresh SQLite file.
+bool OnSqlite();
+
+// A fresh, empty configuration database for each test, an access object on it, and the
+// messages shown during the test.
+class DatabaseTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Runs a statement on a connection of the test's own (not the access object's).
+    void Exec(const std::string& sql);
+    // The rows of a query, each as text values (NULL as "<null>").
+    std::vector<std::vector<std::string>> Rows(const std::string& sql);
+    long Count(const std::string& table, const std::string& where = "");
+
+    std::string connectionString;
+    CBaseClassAccess* access = nullptr;
+    MessageCapture messages;
+
+private:
+    ConnectionPtr own_;
+    std::string file_;
+};
+
+}  // namespace ghdb::test
