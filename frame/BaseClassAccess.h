@@ -28,6 +28,11 @@ public:
     // Runs an aggregate query whose one result column is named MaxValue; NULL gives 0.
     long GetMaxFieldValueFromTable(CString sql, long& value);
 
+    // ---- Spatial databases, layer groups, layers and layer fields (catalogue/) ----
+
+    // ---- Layer extensions, figure layers, field relations and pages, layer removal
+    //      (catalogue/) ----
+
 protected:
     CBaseClassAccess();
     virtual ~CBaseClassAccess();

@@ -191,6 +191,19 @@ long CRecordAccess::ExecuteSilently(const CString& sql) {
     }
 }
 
+long CRecordAccess::RunInTransaction(Commit commit, const std::function<long()>& steps) {
+    if (!connection_) return steps();
+    try {
+        Transaction transaction(*connection_);
+        const long result = steps();
+        if (commit == Commit::Always || result >= 0) transaction.Commit();
+        return result;
+    } catch (...) {
+        ReportError();
+        return -1;
+    }
+}
+
 long CRecordAccess::CheckRecordInfoEmpty(const CString& sql, int& hasRows) {
     hasRows = 0;
     try {

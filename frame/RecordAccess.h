@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -48,6 +49,14 @@ public:
     long GetMaxFieldValueFromTable(const CString& sql, long& value);
     long ChangeOneFieldlongValue(const CString& table, const CString& field, long oldValue,
                                  long newValue);
+
+    enum class Commit { Always, OnSuccess };
+    // Runs several statements as one unit: a cascade (Commit::Always) keeps going after a
+    // failed step and commits what ran, so that a crash cannot leave it half done; an
+    // all-or-nothing write (Commit::OnSuccess) is rolled back when `steps` returns a negative
+    // status. Returns what `steps` returns, or -1 after the report when no transaction can be
+    // had.
+    long RunInTransaction(Commit commit, const std::function<long()>& steps);
 
     // Appends one new record per row; 2 whenever the query opened.
     template <class T, class ARG>

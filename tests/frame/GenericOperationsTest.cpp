@@ -296,6 +296,27 @@ TEST_F(GenericOperationsTest, SynchroniseByIdLeavesIdentityKeysToTheDatabase) {
     EXPECT_TRUE(messages.messages().empty());
 }
 
+TEST_F(GenericOperationsTest, ACascadeCommitsWhatRanAndAnAllOrNothingWriteRollsBack) {
+    AddItems({"a", "b"});
+    const long cascade = ops.RunInTransaction(CRecordAccess::Commit::Always, [&] {
+        ops.DeleteRecordInfo("DELETE FROM GHT_Item WHERE Name = 'a'");
+        ops.DeleteRecordInfo("DELETE FROM Missing");
+        ops.DeleteRecordInfo("DELETE FROM GHT_Item WHERE Name = 'b'");
+        return 2L;
+    });
+    EXPECT_EQ(cascade, 2);
+    EXPECT_EQ(Count("GHT_Item"), 0);
+    EXPECT_EQ(messages.messages().size(), 1u);
+
+    AddItems({"c"});
+    const long write = ops.RunInTransaction(CRecordAccess::Commit::OnSuccess, [&] {
+        ops.DeleteRecordInfo("DELETE FROM GHT_Item");
+        return ops.DeleteRecordInfo("INSERT INTO Missing VALUES (1)");
+    });
+    EXPECT_EQ(write, -1);
+    EXPECT_EQ(Count("GHT_Item"), 1);
+}
+
 TEST_F(GenericOperationsTest, WithoutAConnectionQueriesLookEmpty) {
     CRecordAccess unconnected(nullptr, CRecordAccess::UpdateFailure::Notice);
     CTestItem item;
