@@ -1,0 +1,40 @@
+#include "tools/ghdb/Commands.h"
+
+#include <cstdio>
+
+namespace ghdb::tool {
+
+const std::vector<Command>& AllCommands() {
+    static const std::vector<Command> commands = {
+        {"init", "ghdb init FILE", "create an empty configuration database file", RunInit},
+        {"connstr",
+         "ghdb connstr encode SERVER DATABASE USER PASSWORD | decode STRING | test STRING",
+         "build, take apart or test a connection string", RunConnstr},
+        {"tables", "ghdb tables CONNECTION", "list the configuration tables and their row counts",
+         RunTables},
+    };
+    return commands;
+}
+
+std::string ConnectionFromArgument(const std::string& argument) {
+    if (argument.find('=') != std::string::npos) return argument;
+    return "Provider=SQLite;Data Source=" + argument;
+}
+
+int BadUsage(const Command& command, const std::string& message) {
+    std::fprintf(stderr, "ghdb %s: %s\nusage: %s\n", command.name, message.c_str(), command.usage);
+    return 2;
+}
+
+bool WantsHelp(const Args& args) {
+    for (const std::string& a : args)
+        if (a == "--help" || a == "-h") return true;
+    return false;
+}
+
+int ShowHelp(const Command& command) {
+    std::printf("usage: %s\n\n%s.\n", command.usage, command.summary);
+    return 0;
+}
+
+}  // namespace ghdb::tool
