@@ -1,0 +1,158 @@
+#include <benchmark/benchmark.h>
+#include <sqlite3.h>
+
+#include <map>
+#include <vector>
+
+#include "support/BenchRow.h"
+
+namespace ghdb::bench {
+namespace {
+
+const std::string& Database(int rows) {
+    static std::map<int, std::string> made;
+    auto it = made.find(rows);
+    if (it == made.end()) it = made.emplace(rows, MakeBenchDatabase(rows)).first;
+    return it->second;
+}
+
+CString Text(sqlite3_stmt* stmt, int i) {
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, i));
+    return CString(
+        std::string(text ? text : "", static_cast<std::size_t>(sqlite3_column_bytes(stmt, i))));
+}
+
+void ReadAllAsNewObjects(benchmark::State& state) {
+    const int rows = static_cast<int>(state.range(0));
+    CRecordAccess ops(nullptr, CRecordAccess::UpdateFailure::Report);
+    ops.SetConnectionString(Database(rows).c_str());
+    for (auto _ : state) {
+        CArray<CBenchRow*, CBenchRow*&> records;
+        if (ops.ReadAllAsNew("SELECT * FROM GHB_Row", records, 1) != 2 || records.GetSize() != rows)
+            state.SkipWithError("read failed");
+        ReleaseArrayData(records, 0);
+    }
+    state.SetItemsProcessed(state.iterations() * rows);
+}
+
+void ReadAllDirect(benchmark::State& state) {
+    const int rows = static_cast<int>(state.range(0));
+    sqlite3* db = OpenDirect(Database(rows));
+    sqlite3_stmt* stmt = nullptr;
+    sqlite3_prepare_v2(db, "SELECT * FROM GHB_Row", -1, &stmt, nullptr);
+    for (auto _ : state) {
+        std::vector<CBenchRow*> records;
+        while (sqlite3_step(stmt) == SQLITE_ROW) {
+            auto* r = new CBenchRow;
+            r->RowID = sqlite3_column_int(stmt, 0);
+            r->T1 = Text(stmt, 1);
+            r->T2 = Text(stmt, 2);
+            r->T3 = Text(stmt, 3);
+            r->T4 = Text(stmt, 4);
+            r->T5 = Text(stmt, 5);
+            r->T6 = Text(stmt, 6);
+            r->L1 = sqlite3_column_int(stmt, 7);
+            r->L2 = sqlite3_column_int(stmt, 8);
+            r->L3 = sqlite3_column_int(stmt, 9);
+            r->L4 = sqlite3_column_int(stmt, 10);
+            r->L5 = sqlite3_column_int(stmt, 11);
+            r->L6 = sqlite3_column_int(stmt, 12);
+            r->L7 = sqlite3_column_int(stmt, 13);
+            r->D1 = sqlite3_column_double(stmt, 14);
+            r->D2 = sqlite3_column_double(stmt, 15);
+            r->D3 = sqlite3_column_double(stmt, 16);
+            r->D4 = sqlite3_column_double(stmt, 17);
+            r->B1 = sqlite3_column_int(stmt, 18) != 0;
+            r->B2 = sqlite3_column_int(stmt, 19) != 0;
+            records.push_back(r);
+        }
+        sqlite3_reset(stmt);
+        if (static_cast<int>(records.size()) != rows) state.SkipWithError("read failed");
+        for (CBenchRow* r : records) delete r;
+    }
+    sqlite3_finalize(stmt);
+    sqlite3_close(db);
+    state.SetItemsProcessed(state.iterations() * rows);
+}
+
+CArray<CBenchRow, CBenchRow&> SampleRows(int rows) {
+    CArray<CBenchRow, CBenchRow&> values;
+    for (int i = 0; i < rows; ++i) {
+        CBenchRow r = CBenchRow::Sample(i);
+        values.Add(r);
+    }
+    return values;
+}
+
+void AddAllFromValues(benchmark::State& state) {
+    const int rows = static_cast<int>(state.range(0));
+    CRecordAccess ops(nullptr, CRecordAccess::UpdateFailure::Report);
+    ops.SetConnectionString(Database(0).c_str());
+    CArray<CBenchRow, CBenchRow&> values = SampleRows(rows);
+    for (auto _ : state) {
+        state.PauseTiming();
+        ops.DeleteRecordInfo("DELETE FROM GHB_Row");
+        state.ResumeTiming();
+        if (ops.AddAllFromValues("SELECT * FROM GHB_Row WHERE (1 = -1)", values) != 2)
+            state.SkipWithError("insert failed");
+    }
+    state.SetItemsProcessed(state.iterations() * rows);
+}
+
+void AddAllDirect(benchmark::State& state) {
+    const int rows = static_cast<int>(state.range(0));
+    sqlite3* db = OpenDirect(Database(0));
+    CArray<CBenchRow, CBenchRow&> values = SampleRows(rows);
+    sqlite3_stmt* insert = nullptr;
+    sqlite3_prepare_v2(db,
+                       "INSERT INTO GHB_Row (T1, T2, T3, T4, T5, T6, L1, L2, L3, L4, L5, L6, L7, "
+                       "D1, D2, D3, D4, B1, B2) VALUES "
+                       "(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
+                       -1, &insert, nullptr);
+    for (auto _ : state) {
+        state.PauseTiming();
+        sqlite3_exec(db, "DELETE FROM GHB_Row", nullptr, nullptr, nullptr);
+        state.ResumeTiming();
+        sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
+        for (int i = 0; i < rows; ++i) {
+            CBenchRow& r = values[i];
+            int k = 1;
+            for (const CString* t : {&r.T1, &r.T2, &r.T3, &r.T4, &r.T5, &r.T6})
+                sqlite3_bind_text(insert, k++, *t, t->GetLength(), SQLITE_TRANSIENT);
+            for (long l : {r.L1, r.L2, r.L3, r.L4, r.L5, r.L6, r.L7})
+                sqlite3_bind_int(insert, k++, static_cast<int>(l));
+            for (double d : {r.D1, r.D2, r.D3, r.D4}) sqlite3_bind_double(insert, k++, d);
+            sqlite3_bind_int(insert, k++, r.B1 ? 1 : 0);
+            sqlite3_bind_int(insert, k++, r.B2 ? 1 : 0);
+            if (sqlite3_step(insert) != SQLITE_DONE) state.SkipWithError("insert failed");
+            sqlite3_reset(insert);
+            r.RowID = static_cast<long>(sqlite3_last_insert_rowid(db));
+        }
+        sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+    }
+    sqlite3_finalize(insert);
+    sqlite3_close(db);
+    state.SetItemsProcessed(state.iterations() * rows);
+}
+
+BENCHMARK(ReadAllAsNewObjects)
+    ->Name("ghdb/read all as new objects")
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(ReadAllDirect)
+    ->Name("direct/read all as new objects")
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(AddAllFromValues)
+    ->Name("ghdb/add all from values")
+    ->Arg(10000)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(AddAllDirect)
+    ->Name("direct/add all from values")
+    ->Arg(10000)
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace ghdb::bench
