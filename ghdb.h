@@ -2,6 +2,13 @@
 
 // The whole public interface of ghdb.
 
+#include "catalogue/CADLayerInfo.h"
+#include "catalogue/FieldEnumDef.h"
+#include "catalogue/FieldRelation.h"
+#include "catalogue/FigureLayer.h"
+#include "catalogue/LayerEx.h"
+#include "catalogue/LayerVerifyUpdate.h"
+#include "catalogue/PageInfo.h"
 #include "frame/AccessPtr.h"
 #include "frame/BaseClassAccess.h"
 #include "frame/Columns.h"
