@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "drivers/ValueStore.h"
 #include "platform/com/Variant.h"
 #include "schema/Engine.h"
 
@@ -40,9 +41,9 @@ struct Column {
 // driver's own terms (a rowid, a primary key, or the row's original values).
 struct RowSet {
     std::vector<Column> columns;
-    std::vector<_variant_t> values;  // row-major, columns.size() values per row
+    ValueStore values;  // row-major, columns.size() values per row
     std::size_t keyWidth = 0;
-    std::vector<_variant_t> keys;  // row-major, keyWidth values per row
+    ValueStore keys;  // row-major, keyWidth values per row
 
     std::size_t width() const noexcept { return columns.size(); }
     std::size_t rows() const noexcept {

@@ -79,6 +79,7 @@ _variant_t ColumnValue(sqlite3_stmt* stmt, int i) {
     }
 }
 
+// Bound values stay alive until the statement has run, so SQLite need not copy them.
 int Bind(sqlite3_stmt* stmt, int index, const _variant_t& v) {
     switch (v.vt) {
         case VT_EMPTY:
@@ -100,10 +101,10 @@ int Bind(sqlite3_stmt* stmt, int index, const _variant_t& v) {
         case VT_DATE:
             return sqlite3_bind_double(stmt, index, v.date);
         case VT_BSTR:
-            return sqlite3_bind_text64(stmt, index, v.str.data(), v.str.size(), SQLITE_TRANSIENT,
+            return sqlite3_bind_text64(stmt, index, v.str.data(), v.str.size(), SQLITE_STATIC,
                                        SQLITE_UTF8);
         case VT_BLOB_BYTES:
-            return sqlite3_bind_blob64(stmt, index, v.str.data(), v.str.size(), SQLITE_TRANSIENT);
+            return sqlite3_bind_blob64(stmt, index, v.str.data(), v.str.size(), SQLITE_STATIC);
         default:
             return SQLITE_MISMATCH;
     }
@@ -146,8 +147,10 @@ public:
     void execute(const std::string& sql) override {
         const std::string text = RewriteForEngine(schema::Engine::SQLite, sql);
         if (StartsWithWord(text, "CREATE") || StartsWithWord(text, "DROP") ||
-            StartsWithWord(text, "ALTER"))
+            StartsWithWord(text, "ALTER")) {
             tables_.clear();
+            writes_.clear();
+        }
         run(text);
     }
 
@@ -171,39 +174,66 @@ public:
 
     void insertRow(const std::string& table, const std::vector<Change>& values,
                    RowSet& set) override {
-        std::string sql = "INSERT INTO " + table;
-        if (values.empty()) {
-            sql += " DEFAULT VALUES";
-        } else {
-            std::string names, marks;
-            for (const Change& c : values) {
-                if (!names.empty()) names += ", ", marks += ", ";
-                names += Quote(set.columns[c.column].name);
-                marks += '?';
+        // When every column but the identity is written, the stored row is known without
+        // reading it back: the written values and the new rowid.
+        std::size_t identities = 0;
+        for (const Column& c : set.columns) identities += c.identity ? 1 : 0;
+        const bool complete = values.size() + identities == set.width() && identities <= 1;
+        sqlite3_stmt* stmt = writeStatement(complete ? 'C' : 'I', table, values, [&] {
+            std::string sql = "INSERT INTO " + table;
+            if (values.empty()) {
+                sql += " DEFAULT VALUES";
+            } else {
+                std::string names, marks;
+                for (const Change& c : values) {
+                    if (!names.empty()) names += ", ", marks += ", ";
+                    names += Quote(set.columns[c.column].name);
+                    marks += '?';
+                }
+                sql += " (" + names + ") VALUES (" + marks + ")";
             }
-            sql += " (" + names + ") VALUES (" + marks + ")";
-        }
-        sql += " RETURNING rowid, *";
-        sqlite3_stmt* stmt = prepare(RewriteForEngine(schema::Engine::SQLite, sql));
+            return complete ? sql : sql + " RETURNING rowid, *";
+        });
         bindAll(stmt, values, nullptr);
-        RowSet stored;
-        stored.keyWidth = 1;
-        read(stmt, stored, 1);
-        if (stored.rows() != 1 || stored.width() != set.width())
-            Fail("the inserted row could not be read back");
-        set.values.insert(set.values.end(), std::make_move_iterator(stored.values.begin()),
-                          std::make_move_iterator(stored.values.end()));
-        set.keys.push_back(std::move(stored.keys[0]));
+        if (complete) {
+            stepDone(stmt);
+            const sqlite3_int64 rowid = sqlite3_last_insert_rowid(db_);
+            const _variant_t key = rowid >= INT32_MIN && rowid <= INT32_MAX
+                                       ? _variant_t(static_cast<int>(rowid))
+                                       : _variant_t(static_cast<long long>(rowid));
+            auto written = values.begin();
+            for (std::size_t i = 0; i < set.width(); ++i) {
+                if (set.columns[i].identity) {
+                    set.values.push_back(key);
+                } else {
+                    set.values.push_back(*written->value);
+                    ++written;
+                }
+            }
+            set.keys.push_back(key);
+            return;
+        }
+        const int rc = sqlite3_step(stmt);
+        if (rc != SQLITE_ROW || sqlite3_column_count(stmt) != static_cast<int>(set.width()) + 1) {
+            sqlite3_reset(stmt);
+            if (rc == SQLITE_ROW) Fail("the inserted row could not be read back");
+            Fail(db_);
+        }
+        set.keys.push_back(ColumnValue(stmt, 0));
+        for (int i = 1; i <= static_cast<int>(set.width()); ++i)
+            set.values.push_back(ColumnValue(stmt, i));
+        stepDone(stmt);
     }
 
     void updateRow(const std::string& table, const std::vector<Change>& changes, RowSet& set,
                    std::size_t row) override {
         if (changes.empty()) return;
-        std::string sql = "UPDATE " + table + " SET ";
-        for (std::size_t i = 0; i < changes.size(); ++i)
-            sql += (i ? ", " : "") + Quote(set.columns[changes[i].column].name) + " = ?";
-        sql += " WHERE rowid = ?";
-        sqlite3_stmt* stmt = prepare(RewriteForEngine(schema::Engine::SQLite, sql));
+        sqlite3_stmt* stmt = writeStatement('U', table, changes, [&] {
+            std::string sql = "UPDATE " + table + " SET ";
+            for (std::size_t i = 0; i < changes.size(); ++i)
+                sql += (i ? ", " : "") + Quote(set.columns[changes[i].column].name) + " = ?";
+            return sql + " WHERE rowid = ?";
+        });
         bindAll(stmt, changes, &set.keys[row]);
         stepDone(stmt);
         if (sqlite3_changes(db_) == 0)
@@ -268,6 +298,29 @@ private:
             if (strcasecmp(c.name.c_str(), info.identity.c_str()) == 0) c.identity = true;
     }
 
+    // The statement that writes the given columns of a table, kept per table and column set so
+    // that adding many rows neither formats nor parses a statement per row.
+    template <class MakeSql>
+    sqlite3_stmt* writeStatement(char kind, const std::string& table,
+                                 const std::vector<Change>& columns, MakeSql makeSql) {
+        // Column positions name the columns: every updatable set of a table lists them alike.
+        std::string key(1, kind);
+        key += table;
+        key += '\0';
+        for (const Change& c : columns) {
+            key += static_cast<char>(c.column & 0xff);
+            key += static_cast<char>(c.column >> 8);
+        }
+        if (auto it = writes_.find(key); it != writes_.end()) {
+            sqlite3_reset(it->second);
+            sqlite3_clear_bindings(it->second);
+            return it->second;
+        }
+        sqlite3_stmt* stmt = prepare(RewriteForEngine(schema::Engine::SQLite, makeSql()));
+        writes_.emplace(std::move(key), stmt);
+        return stmt;
+    }
+
     // Prepared statements are kept per text: the library issues the same few statements over
     // and over (one per record class and operation).
     sqlite3_stmt* prepare(const std::string& sql) {
@@ -288,6 +341,7 @@ private:
     }
 
     void clearCache() {
+        writes_.clear();
         for (auto& [sql, stmt] : cache_) sqlite3_finalize(stmt);
         cache_.clear();
     }
@@ -350,6 +404,7 @@ private:
     static constexpr std::size_t kCacheLimit = 256;
     sqlite3* db_ = nullptr;
     std::unordered_map<std::string, sqlite3_stmt*> cache_;
+    std::unordered_map<std::string, sqlite3_stmt*> writes_;  // statements owned by cache_
     std::unordered_map<std::string, TableInfo> tables_;
 };
 

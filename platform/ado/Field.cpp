@@ -32,8 +32,8 @@ const _variant_t& Field::GetValue() const {
     return owner_->value(index_);
 }
 
-void Field::PutValue(const _variant_t& value) {
-    owner_->put(index_, value, false);
+void Field::PutValue(_variant_t value) {
+    owner_->put(index_, std::move(value), false);
 }
 
 void Field::AppendChunk(const _variant_t& data) {

@@ -17,7 +17,7 @@ public:
     const std::string& GetName() const;
     // The value in the current row (or in the row being added or edited).
     const _variant_t& GetValue() const;
-    void PutValue(const _variant_t& value);
+    void PutValue(_variant_t value);
     // Appends to a long binary or text value; the first chunk of an edit replaces the value.
     void AppendChunk(const _variant_t& data);
     bool IsIdentity() const;

@@ -274,14 +274,17 @@ void Recordset::AddNew() {
     requireUpdatable();
     commitPending();
     mode_ = Mode::Adding;
-    buffer_.assign(set_.width(), _variant_t());
+    // The buffer keeps its text capacity from row to row: adding many rows allocates little.
+    buffer_.resize(set_.width());
+    for (_variant_t& v : buffer_) v.Clear();
     dirty_.assign(set_.width(), 0);
 }
 
 void Recordset::Update() {
     requireUpdatable();
     if (mode_ == Mode::None) return;
-    std::vector<driver::Change> changes;
+    std::vector<driver::Change>& changes = changes_;
+    changes.clear();
     for (std::size_t i = 0; i < buffer_.size(); ++i)
         if (dirty_[i]) changes.push_back(driver::Change{i, &buffer_[i]});
     try {
@@ -302,8 +305,6 @@ void Recordset::Update() {
 
 void Recordset::CancelUpdate() noexcept {
     mode_ = Mode::None;
-    buffer_.clear();
-    dirty_.clear();
 }
 
 void Recordset::Delete(AffectEnum) {
@@ -356,23 +357,23 @@ const _variant_t& Recordset::value(std::size_t column) const {
     return set_.values[static_cast<std::size_t>(position_) * set_.width() + column];
 }
 
-void Recordset::put(std::size_t column, const _variant_t& v, bool append) {
+void Recordset::put(std::size_t column, _variant_t v, bool append) {
     requireUpdatable();
     if (set_.columns[column].identity)
         throw _com_error(DB_E_ERRORSOCCURRED,
                          "Multiple-step operation generated errors. Check each status value.");
     if (mode_ == Mode::None) {
         if (!isRow(position_)) NoCurrentRecord();
-        const auto begin = set_.values.begin() +
-                           static_cast<long>(static_cast<std::size_t>(position_) * set_.width());
-        buffer_.assign(begin, begin + static_cast<long>(set_.width()));
+        const std::size_t first = static_cast<std::size_t>(position_) * set_.width();
+        buffer_.resize(set_.width());
+        for (std::size_t i = 0; i < set_.width(); ++i) buffer_[i] = set_.values[first + i];
         dirty_.assign(set_.width(), 0);
         mode_ = Mode::Editing;
     }
     if (append && dirty_[column]) {
         buffer_[column].str += v.str;
     } else {
-        buffer_[column] = v;
+        buffer_[column] = std::move(v);
     }
     dirty_[column] = 1;
 }

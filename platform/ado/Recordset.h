@@ -53,7 +53,7 @@ private:
     bool isRow(long position) const noexcept;
     long step(long from, int direction) const noexcept;
     const _variant_t& value(std::size_t column) const;
-    void put(std::size_t column, const _variant_t& value, bool append);
+    void put(std::size_t column, _variant_t value, bool append);
     [[noreturn]] void raise(const driver::DriverError& error);
 
     ConnectionPtr connection_;
@@ -66,6 +66,7 @@ private:
     Mode mode_ = Mode::None;
     std::vector<_variant_t> buffer_;
     std::vector<char> dirty_;
+    std::vector<driver::Change> changes_;
     Fields fields_;
 };
 
