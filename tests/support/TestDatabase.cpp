@@ -32,6 +32,20 @@ std::string TempFile() {
         .string();
 }
 
+// A server database loses every table of the previous test; the schema is then set up afresh.
+void EmptyServerDatabase(Connection& connection) {
+    if (connection.GetEngine() == schema::Engine::SqlServer) {
+        connection.Execute(
+            "DECLARE @drop nvarchar(max) = N''; SELECT @drop = @drop + N'DROP TABLE dbo.' + "
+            "QUOTENAME(name) + N'; ' FROM sys.tables WHERE schema_id = SCHEMA_ID(N'dbo'); "
+            "EXEC sp_executesql @drop",
+            nullptr, adCmdText);
+        return;
+    }
+    connection.Execute("DROP SCHEMA IF EXISTS dbo CASCADE", nullptr, adCmdText);
+    connection.Execute("CREATE SCHEMA dbo", nullptr, adCmdText);
+}
+
 }  // namespace
 
 bool OnSqlite() {
@@ -41,11 +55,9 @@ bool OnSqlite() {
 void DatabaseTest::SetUp() {
     if (const char* server = ServerConnection()) {
         connectionString = server;
-        // A server database is emptied of the schema's tables, then set up afresh.
         own_ = Connection::Create();
         own_->Open(connectionString.c_str());
-        own_->Execute("DROP SCHEMA IF EXISTS dbo CASCADE", nullptr, adCmdText);
-        own_->Execute("CREATE SCHEMA dbo", nullptr, adCmdText);
+        EmptyServerDatabase(*own_);
     } else {
         file_ = TempFile();
         connectionString = "Provider=SQLite;Data Source=" + file_;

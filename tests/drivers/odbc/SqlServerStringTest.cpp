@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include "drivers/odbc/SqlServerString.h"
+
+namespace ghdb::driver::odbc {
+namespace {
+
+using Drivers = std::vector<std::string>;
+
+std::string Chosen(const char* oleDb, const Drivers& installed) {
+    return ChooseSqlServerDriver(ConnectionString(oleDb), installed);
+}
+
+TEST(SqlServerProvider, KnowsEverySqlServerProviderNameInAnyCase) {
+    for (const char* name : {"SQLOLEDB", "sqloledb", "SQLOLEDB.1", "SQLNCLI", "SQLNCLI10",
+                             "sqlncli11", "MSOLEDBSQL", "MSOLEDBSQL19"})
+        EXPECT_TRUE(IsSqlServerProvider(name)) << name;
+    for (const char* name : {"SQLite", "MSDASQL", "Microsoft.Jet.OLEDB.4.0", "SQLOLEDB.2", ""})
+        EXPECT_FALSE(IsSqlServerProvider(name)) << name;
+}
+
+TEST(SqlServerDriverChoice, PrefersTheNewestMicrosoftDriverThenFreeTds) {
+    const Drivers all = {"PostgreSQL Unicode", "FreeTDS", "ODBC Driver 17 for SQL Server",
+                         "ODBC Driver 18 for SQL Server"};
+    EXPECT_EQ(Chosen("Provider=SQLOLEDB", all), "ODBC Driver 18 for SQL Server");
+    EXPECT_EQ(Chosen("Provider=SQLOLEDB", {"FreeTDS", "ODBC Driver 17 for SQL Server"}),
+              "ODBC Driver 17 for SQL Server");
+    EXPECT_EQ(Chosen("Provider=SQLOLEDB", {"PostgreSQL ANSI", "FreeTDS"}), "FreeTDS");
+    EXPECT_EQ(Chosen("Provider=SQLOLEDB", {"PostgreSQL ANSI", "SQL Server Native Client"}), "");
+    EXPECT_EQ(Chosen("Provider=SQLOLEDB", {}), "");
+}
+
+TEST(SqlServerDriverChoice, ADriverKeyInTheStringWins) {
+    EXPECT_EQ(Chosen("Provider=SQLOLEDB;Driver={FreeTDS};Data Source=db",
+                     {"ODBC Driver 18 for SQL Server", "FreeTDS"}),
+              "FreeTDS");
+    // Named explicitly, it is used even when the driver manager does not list it.
+    EXPECT_EQ(Chosen("Provider=SQLOLEDB;Driver=MyTds", {}), "MyTds");
+}
+
+TEST(SqlServerOdbcString, MapsTheFourParametersForTheMicrosoftDriver) {
+    const ConnectionString oleDb(
+        "Provider=SQLOLEDB;Data Source=db01,1444;Initial Catalog=PlanConfig;User ID=sa;"
+        "Password=secret");
+    EXPECT_EQ(SqlServerOdbcString(oleDb, "ODBC Driver 17 for SQL Server"),
+              "Driver={ODBC Driver 17 for SQL Server};Server=db01,1444;Database=PlanConfig;UID=sa;"
+              "PWD=secret;");
+}
+
+TEST(SqlServerOdbcString, FreeTdsGetsThePortSeparatelyAndUtf8Text) {
+    const ConnectionString oleDb(
+        "Provider=SQLOLEDB;Data Source=tcp:db01,1444;Initial Catalog=PlanConfig;User ID=sa;"
+        "Password=secret");
+    EXPECT_EQ(SqlServerOdbcString(oleDb, "FreeTDS"),
+              "Driver={FreeTDS};Server=db01;Port=1444;TDS_Version=7.4;ClientCharset=UTF-8;"
+              "Database=PlanConfig;UID=sa;PWD=secret;");
+    EXPECT_EQ(
+        SqlServerOdbcString(ConnectionString("Provider=SQLOLEDB;Data Source=(local)"), "FreeTDS"),
+        "Driver={FreeTDS};Server=localhost;TDS_Version=7.4;ClientCharset=UTF-8;");
+}
+
+TEST(SqlServerOdbcString, Driver18TrustsTheServerOnlyWhenEncryptionIsNotMentioned) {
+    const char* driver = "ODBC Driver 18 for SQL Server";
+    EXPECT_EQ(SqlServerOdbcString(ConnectionString("Provider=SQLOLEDB;Data Source=db"), driver),
+              "Driver={ODBC Driver 18 for SQL Server};Server=db;TrustServerCertificate=yes;");
+    EXPECT_EQ(
+        SqlServerOdbcString(
+            ConnectionString("Provider=MSOLEDBSQL;Data Source=db;Use Encryption for Data=True"),
+            driver),
+        "Driver={ODBC Driver 18 for SQL Server};Server=db;Encrypt=yes;");
+    EXPECT_EQ(SqlServerOdbcString(
+                  ConnectionString("Provider=MSOLEDBSQL;Data Source=db;TrustServerCertificate=no"),
+                  driver),
+              "Driver={ODBC Driver 18 for SQL Server};Server=db;TrustServerCertificate=no;");
+    EXPECT_EQ(SqlServerOdbcString(ConnectionString("Provider=SQLOLEDB;Data Source=db"),
+                                  "ODBC Driver 17 for SQL Server"),
+              "Driver={ODBC Driver 17 for SQL Server};Server=db;");
+}
+
+TEST(SqlServerOdbcString, QuotesValuesThatWouldEndEarly) {
+    const ConnectionString oleDb(
+        "Provider=SQLOLEDB;Data Source=db;User ID=planner;Password=\"a;b}c\"");
+    EXPECT_EQ(SqlServerOdbcString(oleDb, "FreeTDS"),
+              "Driver={FreeTDS};Server=db;TDS_Version=7.4;ClientCharset=UTF-8;UID=planner;"
+              "PWD={a;b}}c};");
+}
+
+TEST(SqlServerOdbcString, EmptyUserLeavesTheCredentialsOutAndIntegratedSecurityIsKept) {
+    // EncodeConnectionString writes every key, empty or not.
+    EXPECT_EQ(SqlServerOdbcString(ConnectionString("Provider=SQLOLEDB;Data Source=db;Initial "
+                                                   "Catalog=;User ID=;Password="),
+                                  "ODBC Driver 17 for SQL Server"),
+              "Driver={ODBC Driver 17 for SQL Server};Server=db;");
+    EXPECT_EQ(SqlServerOdbcString(
+                  ConnectionString("Provider=SQLNCLI11;Server=db;Integrated Security=SSPI"),
+                  "ODBC Driver 17 for SQL Server"),
+              "Driver={ODBC Driver 17 for SQL Server};Server=db;Trusted_Connection=yes;");
+}
+
+TEST(OdbcValue, BracesOnlyWhatNeedsThem) {
+    EXPECT_EQ(OdbcValue("plain"), "plain");
+    EXPECT_EQ(OdbcValue(""), "");
+    EXPECT_EQ(OdbcValue("a;b"), "{a;b}");
+    EXPECT_EQ(OdbcValue("a}b"), "{a}}b}");
+    EXPECT_EQ(OdbcValue("{x"), "{{x}");
+    EXPECT_EQ(OdbcValue(" padded "), "{ padded }");
+}
+
+}  // namespace
+}  // namespace ghdb::driver::odbc
