@@ -4,7 +4,10 @@ namespace ghdb {
 
 CBaseClassAccess::CBaseClassAccess() : db_(this, CRecordAccess::UpdateFailure::Notice) {}
 
-CBaseClassAccess::~CBaseClassAccess() = default;
+CBaseClassAccess::~CBaseClassAccess() {
+    db_.ReleaseConnection();
+    ReleaseCatalogueCaches();
+}
 
 CBaseClassAccess* CBaseClassAccess::CreateInstance(const char* connectionString) {
     if (!connectionString) return nullptr;

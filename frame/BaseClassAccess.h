@@ -231,6 +231,10 @@ public:
     // the statement failed (no message).
     long DeleteRoadStandByLayerID(long layerId);
 
+    // Removes the layer from the whole catalogue, everything that names it first, the layer
+    // row last; goes on after a failed step and answers 2.
+    long DeleteLayer(long layerId);
+
 protected:
     CBaseClassAccess();
     virtual ~CBaseClassAccess();

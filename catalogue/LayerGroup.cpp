@@ -1,0 +1,308 @@
+#include "catalogue/LayerGroup.h"
+
+#include "catalogue/ColumnValue.h"
+#include "frame/BaseClassAccess.h"
+#include "frame/Columns.h"
+#include "frame/ObjectArrays.h"
+#include "frame/SqlQuote.h"
+
+namespace ghdb {
+
+namespace {
+
+const ColumnTable<CGISLayerGroup>& WrittenColumns() {
+    static const ColumnTable<CGISLayerGroup> columns = {
+        {"ParentGroupID", &CGISLayerGroup::ParentGroupID},
+        {"DispOrder", &CGISLayerGroup::DispOrder},
+        {"LayerGroupName", &CGISLayerGroup::LayerGroupName},
+        {"Remark", &CGISLayerGroup::Remark},
+    };
+    return columns;
+}
+
+constexpr const char* kDeleteGroupRows =
+    "Delete FROM GHGIS_LayerGroup WHERE (LayerGroupID = %d) OR (ParentGroupID = %d)";
+
+// Layers of the group that also hang under another group lose only their link to this one.
+constexpr const char* kUnlinkSharedLayers =
+    "Delete FROM GHGIS_LayerGroupLayerRelation  WHERE "
+    "(GHGIS_LayerGroupLayerRelation.LayerGroupID = %d) AND EXISTS (SELECT OtherLink.LayerID FROM "
+    "GHGIS_LayerGroupLayerRelation OtherLink WHERE OtherLink.LayerID = "
+    "GHGIS_LayerGroupLayerRelation.LayerID AND OtherLink.LayerGroupID <> %d) ";
+
+// Removes every layer still linked to the group with all that hangs on it, dependants first,
+// and the group's own application-class entry; the group's links go last, since the other
+// statements find their rows through them.
+constexpr const char* kGroupCascade[] = {
+    "Delete FROM GH_FieldsRelConfig  WHERE GH_FieldsRelConfig.LayerID IN (SELECT LayerID FROM "
+    "GHGIS_LayerGroupLayerRelation WHERE LayerGroupID = %d) ",
+    "Delete FROM GH_FieldInfo where  GH_FieldInfo.LayerID IN  (SELECT  LayerID FROM "
+    "GHGIS_LayerGroupLayerRelation WHERE LayerGroupID = %d) ",
+    "Delete FROM GHGIS_PageInfo WHERE  GHGIS_PageInfo.layerid IN (SELECT layerid FROM "
+    "GHGIS_LayerGroupLayerRelation WHERE LayerGroupID = %d) ",
+    "Delete FROM GH_FigureLayer WHERE  GH_FigureLayer.ParseID IN (SELECT LayerParseID FROM "
+    "GH_LayerEx WHERE LayerID IN (SELECT LayerID FROM GHGIS_LayerGroupLayerRelation WHERE "
+    "LayerGroupID = %d) ) ",
+    "Delete FROM GH_FigureLayerIndex WHERE  GH_FigureLayerIndex.ParseID IN (SELECT LayerParseID "
+    "FROM GH_LayerEx WHERE LayerID IN (SELECT LayerID FROM GHGIS_LayerGroupLayerRelation WHERE "
+    "LayerGroupID = %d) ) ",
+    "Delete FROM GHGIS_ApplyClass WHERE  (GHGIS_ApplyClass.DataObjectType = 0)  AND "
+    "GHGIS_ApplyClass.DataObjectID IN (SELECT GHGIS_LayerGroupLayerRelation.LayerID FROM "
+    "GHGIS_LayerGroupLayerRelation WHERE LayerGroupID = %d) ",
+    "Delete FROM GHGIS_ApplyClass WHERE  GHGIS_ApplyClass.DataObjectType = 1  AND "
+    "GHGIS_ApplyClass.DataObjectID = %d ",
+    "Delete FROM GHGIS_SubjectLayers WHERE GHGIS_SubjectLayers.LayerID IN (SELECT LayerID FROM "
+    "GHGIS_LayerGroupLayerRelation WHERE LayerGroupID = %d) ",
+    "Delete FROM GH_VerifyUpdate WHERE  GH_VerifyUpdate.LayerID IN (SELECT LayerID FROM "
+    "GHGIS_LayerGroupLayerRelation WHERE LayerGroupID = %d) ",
+    "Delete FROM GH_LayerEx WHERE  GH_LayerEx.LayerID IN (SELECT LayerID FROM "
+    "GHGIS_LayerGroupLayerRelation WHERE LayerGroupID = %d) ",
+    "Delete FROM GHGIS_FunLayerConfig WHERE GHGIS_FunLayerConfig.LayerID IN (SELECT LayerID FROM "
+    "GHGIS_LayerGroupLayerRelation WHERE LayerGroupID = %d) ",
+    "Delete FROM GHSJ_RoadLayerConfig WHERE GHSJ_RoadLayerConfig.MLayerID IN (SELECT LayerID FROM "
+    "GHGIS_LayerGroupLayerRelation WHERE LayerGroupID = %d) ",
+    "Delete FROM GHSJ_RoadLayerConfig WHERE GHSJ_RoadLayerConfig.RLayerID IN (SELECT LayerID FROM "
+    "GHGIS_LayerGroupLayerRelation WHERE LayerGroupID = %d) ",
+    "Delete FROM GHSJ_RoadLayerConfig WHERE GHSJ_RoadLayerConfig.ELayerID IN (SELECT LayerID FROM "
+    "GHGIS_LayerGroupLayerRelation WHERE LayerGroupID = %d) ",
+    "Delete FROM GHSJ_RoadLayerConfig WHERE GHSJ_RoadLayerConfig.GLayerID IN  (SELECT "
+    "GHGIS_LayerGroupLayerRelation.LayerID FROM GHGIS_LayerGroupLayerRelation WHERE "
+    "LayerGroupID = %d) ",
+    "Delete FROM GHGIS_Layer WHERE GHGIS_Layer.LayerID IN  (SELECT "
+    "GHGIS_LayerGroupLayerRelation.LayerID FROM GHGIS_LayerGroupLayerRelation WHERE "
+    "LayerGroupID = %d) ",
+    "Delete FROM GHGIS_LayerGroupLayerRelation  WHERE "
+    "(GHGIS_LayerGroupLayerRelation.LayerGroupID = %d) ",
+};
+
+}  // namespace
+
+CGISLayerGroup::CGISLayerGroup() = default;
+
+CGISLayerGroup::CGISLayerGroup(const CGISLayerGroup& other)
+    : CDBBaseClass(other),
+      LayerGroupID(other.LayerGroupID),
+      ParentGroupID(other.ParentGroupID),
+      DispOrder(other.DispOrder),
+      LayerGroupName(other.LayerGroupName),
+      Remark(other.Remark) {}
+
+CGISLayerGroup& CGISLayerGroup::operator=(const CGISLayerGroup& other) {
+    if (this == &other) return *this;
+    ClearData();
+    LayerGroupID = other.LayerGroupID;
+    ParentGroupID = other.ParentGroupID;
+    DispOrder = other.DispOrder;
+    LayerGroupName = other.LayerGroupName;
+    Remark = other.Remark;
+    CDBBaseClass::operator=(other);
+    return *this;
+}
+
+CGISLayerGroup::~CGISLayerGroup() = default;
+
+void CGISLayerGroup::ClearData() {
+    kidGroups_.reset();
+    kidLayers_.reset();
+}
+
+CGISLayerGroupSet* CGISLayerGroup::RefKidLayerGroups() {
+    if (!kidGroups_) {
+        CBaseClassAccess* access = RefDBClassAccess();
+        if (LayerGroupID >= 0 && !access) return nullptr;
+        kidGroups_ = std::make_unique<CGISLayerGroupSet>();
+        if (LayerGroupID >= 0) access->GetKidLayerGroups(LayerGroupID, *kidGroups_);
+    }
+    return kidGroups_.get();
+}
+
+CArray<CGISLayerGroup*, CGISLayerGroup*>* CGISLayerGroup::KidLayerGroups() {
+    return RefKidLayerGroups();
+}
+
+CGISLayerSet* CGISLayerGroup::RefKidLayers() {
+    if (!kidLayers_) {
+        CBaseClassAccess* access = RefDBClassAccess();
+        if (LayerGroupID >= 0 && !access) return nullptr;
+        kidLayers_ = std::make_unique<CGISLayerSet>();
+        if (LayerGroupID >= 0) access->GetKidLayers(LayerGroupID, *kidLayers_, "");
+    }
+    return kidLayers_.get();
+}
+
+CArray<CGISLayer*, CGISLayer*>* CGISLayerGroup::KidLayers() {
+    return RefKidLayers();
+}
+
+CGISLayerGroup* CGISLayerGroup::AddNewLayerGroup(CGISLayerGroup& kid) {
+    CGISLayerGroupSet* kids = RefKidLayerGroups();
+    CBaseClassAccess* access = RefDBClassAccess();
+    if (!kids || !access) return nullptr;
+    kid.DispOrder = kids->GetSize();
+    CGISLayerGroup* copy = kids->AddNew(kid);
+    // A child that could not be stored is not shown as one.
+    if (access->AddLayerGroup(*copy) != 2) {
+        kids->Delete(copy);
+        return nullptr;
+    }
+    return copy;
+}
+
+CGISLayer* CGISLayerGroup::AddNewLayer(CGISLayer& layer) {
+    CGISLayerSet* kids = RefKidLayers();
+    CBaseClassAccess* access = RefDBClassAccess();
+    if (!kids || !access) return nullptr;
+    CGISLayer* copy = kids->AddNew(layer);
+    // The copy carries the caller's field definitions, which are stored with it.
+    copy->CopyFieldInfoFrom(layer);
+    if (access->AddLayer(LayerGroupID, *copy) != 2) {
+        kids->Delete(copy);
+        return nullptr;
+    }
+    copy->UpdateFieldInfoToDB();
+    return copy;
+}
+
+void CGISLayerGroup::EditLayerGroup(CGISLayerGroup* kid) {
+    CBaseClassAccess* access = RefDBClassAccess();
+    if (kid && access && RefKidLayerGroups()) access->EditLayerGroup(*kid);
+}
+
+void CGISLayerGroup::EditLayerGroup(int index) {
+    CGISLayerGroupSet* kids = RefKidLayerGroups();
+    if (kids && index >= 0 && index < kids->GetSize()) EditLayerGroup(kids->GetAt(index));
+}
+
+void CGISLayerGroup::DeleteLayerGroup(CGISLayerGroup* kid) {
+    CGISLayerGroupSet* kids = RefKidLayerGroups();
+    CBaseClassAccess* access = RefDBClassAccess();
+    if (!kid || !kids || !access) return;
+    access->DeleteLayerGroup(kid->LayerGroupID);
+    kids->Delete(kid);
+}
+
+void CGISLayerGroup::DeleteLayerGroup(int index) {
+    CGISLayerGroupSet* kids = RefKidLayerGroups();
+    if (kids && index >= 0 && index < kids->GetSize()) DeleteLayerGroup(kids->GetAt(index));
+}
+
+void CGISLayerGroup::EditLayer(CGISLayer* layer) {
+    CBaseClassAccess* access = RefDBClassAccess();
+    if (layer && access) access->EditLayer(*layer);
+}
+
+void CGISLayerGroup::EditLayer(int index) {
+    CGISLayerSet* kids = RefKidLayers();
+    if (kids && index >= 0 && index < kids->GetSize()) EditLayer(kids->GetAt(index));
+}
+
+void CGISLayerGroup::ReadFromFields(FieldsPtr& fields, _variant_t&) {
+    ReadColumn(fields, "LayerGroupID", LayerGroupID);
+    ReadColumns(fields, WrittenColumns(), *this);
+}
+
+void CGISLayerGroup::WriteToFields(FieldsPtr& fields) {
+    WriteColumns(fields, WrittenColumns(), *this);
+}
+
+void CGISLayerGroup::AfterUpdateNew(FieldsPtr& fields, _variant_t&) {
+    ReadColumn(fields, "LayerGroupID", LayerGroupID);
+}
+
+long CBaseClassAccess::GetLayerGroupInfo(CGISLayerGroup& grp) {
+    return db_.ReadOneRecordInfo(
+        FormatString("SELECT * FROM GHGIS_LayerGroup WHERE (LayerGroupID = %d)", grp.LayerGroupID),
+        &grp);
+}
+
+long CBaseClassAccess::GetLayerGroupInfo(long id, CGISLayerGroup& grp) {
+    grp.LayerGroupID = id;
+    return GetLayerGroupInfo(grp);
+}
+
+long CBaseClassAccess::GetLayerGroupInfo(CString name, CGISLayerGroup& grp) {
+    return db_.ReadOneRecordInfo(
+        FormatString("SELECT * FROM GHGIS_LayerGroup WHERE (LayerGroupName = '%s')",
+                     QuoteText(name)),
+        &grp);
+}
+
+long CBaseClassAccess::GetKidLayerGroups(long parentId,
+                                         CArray<CGISLayerGroup*, CGISLayerGroup*>& out) {
+    return db_.ReadAllAsNew(
+        FormatString("SELECT * FROM GHGIS_LayerGroup WHERE (ParentGroupID = %d) ORDER BY DispOrder",
+                     parentId),
+        out, 1);
+}
+
+long CBaseClassAccess::GetMaxDisporderOfLayerGroup(long parentId) {
+    long greatest = 0;
+    const long status = db_.GetMaxFieldValueFromTable(
+        FormatString(
+            "SELECT MAX(DispOrder) AS MaxValue FROM GHGIS_LayerGroup WHERE (ParentGroupID = %d)",
+            parentId),
+        greatest);
+    return status == 2 ? greatest + 1 : 0;
+}
+
+long CBaseClassAccess::AddLayerGroup(CGISLayerGroup& grp) {
+    grp.DispOrder = GetMaxDisporderOfLayerGroup(grp.ParentGroupID);
+    return db_.AddNewOneRecordInfo("SELECT * FROM GHGIS_LayerGroup WHERE (1 = -1)", &grp);
+}
+
+long CBaseClassAccess::EditLayerGroup(CGISLayerGroup& grp) {
+    return db_.EditOneRecordInfo(
+        FormatString("SELECT * FROM GHGIS_LayerGroup WHERE (LayerGroupID = %d)", grp.LayerGroupID),
+        &grp);
+}
+
+long CBaseClassAccess::MoveLayerGroup(long newParentId, long groupId) {
+    CLongColumnValue parent("ParentGroupID", newParentId);
+    return db_.EditOneRecordInfo(
+        FormatString("SELECT * FROM GHGIS_LayerGroup WHERE (LayerGroupID = %d)", groupId), &parent);
+}
+
+bool CBaseClassAccess::IsHasInLayerGroupRel(long layerId, long groupId) {
+    // Any failure answers yes, so that a caller avoiding a duplicate link adds nothing.
+    if (!db_.Connection()) return true;
+    int hasRows = 0;
+    const long status = db_.CheckRecordInfoEmpty(
+        FormatString(
+            "SELECT * FROM GHGIS_LayerGroupLayerRelation WHERE LayerGroupID=%d AND LayerID=%d ",
+            groupId, layerId),
+        hasRows);
+    return status != 1 || hasRows != 0;
+}
+
+long CBaseClassAccess::DeleteLayerGroup(long groupId) {
+    if (groupId < 0) return 1;
+    return db_.RunInTransaction(CRecordAccess::Commit::Always, [&] {
+        std::unordered_set<long> visited;
+        DeleteLayerGroupKids(groupId, visited);
+        return db_.DeleteRecordInfo(FormatString(kDeleteGroupRows, groupId, groupId));
+    });
+}
+
+long CBaseClassAccess::DeleteLayerGroupKids(long groupId, std::unordered_set<long>& visited) {
+    visited.insert(groupId);
+    db_.DeleteRecordInfo(FormatString(kUnlinkSharedLayers, groupId, groupId));
+    for (const char* statement : kGroupCascade)
+        db_.DeleteRecordInfo(FormatString(statement, groupId));
+
+    CAutoReleaseArray<CGISLayerGroup*, CGISLayerGroup*> kids;
+    const long opened = db_.ReadAllAsNew(
+        FormatString("SELECT * FROM GHGIS_LayerGroup WHERE (ParentGroupID = %d) ", groupId), kids,
+        1);
+    if (opened != 2) return opened;
+    for (int i = kids.GetSize() - 1; i >= 0; --i) {
+        const long kidId = kids[i]->LayerGroupID;
+        // A group met before lies on a cycle of parent links: it is being removed already.
+        if (visited.count(kidId)) continue;
+        DeleteLayerGroupKids(kidId, visited);
+        // Every level of the tree goes, not only the direct children of the group removed.
+        db_.DeleteRecordInfo(FormatString(kDeleteGroupRows, kidId, kidId));
+    }
+    return 2;
+}
+
+}  // namespace ghdb

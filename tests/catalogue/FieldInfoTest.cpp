@@ -1,0 +1,155 @@
+#include <gtest/gtest.h>
+
+#include "catalogue/CatalogueFixture.h"
+
+namespace ghdb::test {
+namespace {
+
+using FieldInfoTest = CatalogueTest;
+
+CGISFieldInfo Field(const char* name, long layerId = -1, long sequence = -1) {
+    CGISFieldInfo field;
+    field.FieldName = name;
+    field.LayerID = layerId;
+    field.Sequence = sequence;
+    return field;
+}
+
+TEST(FieldInfoRecord, CodesAndDisplayNamesMapBothWays) {
+    CGISFieldInfo field;
+    EXPECT_EQ(field.FieldTypeDesc(), "未知类型");
+    EXPECT_EQ(field.FieldUnitDesc(), "  ");
+    CStringArray types;
+    CGISFieldInfo::GetAllFieldTypeDesc(types);
+    ASSERT_EQ(types.GetSize(), 16);
+    for (long code = 1; code <= 15; ++code) {
+        field.SetFieldTypeByString(types[static_cast<int>(code - 1)]);
+        EXPECT_EQ(field.DataType, code);
+    }
+    field.SetFieldTypeByString("文本");
+    EXPECT_EQ(field.DataType, -1);
+    EXPECT_EQ(CGISFieldInfo::FieldType2ADOType(5), adVarWChar);
+    EXPECT_EQ(CGISFieldInfo::FieldType2ADOType(9), adError);
+    EXPECT_EQ(CGISFieldInfo::FieldType2ADOType(16), adError);
+
+    CStringArray units;
+    CGISFieldInfo::GetAllFieldUnitDesc(units);
+    ASSERT_EQ(units.GetSize(), 6);
+    field.SetFieldUnitByString(units[3]);
+    EXPECT_EQ(field.EnumUnitType, 3);
+    EXPECT_EQ(field.FieldUnitDesc(), "面积公顷");
+
+    CStringArray kinds;
+    CGISFieldInfo::GetUpdateDBEnumTypeDesc(kinds);
+    CGISFieldInfo::GetAllEnumTypeDesc(kinds);
+    EXPECT_EQ(kinds.GetSize(), 13 + 31);
+    EXPECT_EQ(CGISFieldInfo::IsReservedField("objectid"), 1);
+    EXPECT_EQ(CGISFieldInfo::IsReservedField("SHAPE"), 0);
+}
+
+TEST_F(FieldInfoTest, AStoredUnitOutsideOneToFiveFollowsTheEnumerationKind) {
+    Exec(
+        "INSERT INTO GH_FieldInfo (LayerID, Sequence, EnumType, EnumUnitType, OutXDataIndex) "
+        "VALUES (1, 0, 15, NULL, 4), (1, 1, 3, NULL, 4), (1, 2, 7, NULL, 4), "
+        "(1, 3, 15, 4, 4), (1, 4, 3, 9, 4)");
+    CArray<CGISFieldInfo*, CGISFieldInfo*> fields;
+    EXPECT_EQ(access->GetLayerFieldInfo(2, fields), 1);
+    ASSERT_EQ(access->GetLayerFieldInfo(1, fields), 2);
+    std::vector<long> units;
+    for (const CGISFieldInfo* field : fields) units.push_back(field->EnumUnitType);
+    EXPECT_EQ(units, (std::vector<long>{2, 3, -1, 4, 3}));
+    EXPECT_EQ(fields[0]->OutXDataIndex, 0);  // written, never read
+    ReleaseArrayData(fields, 0);
+
+    CGISFieldInfo written = Field("W", 2, 0);
+    written.OutXDataIndex = 6;
+    written.EnumUnitType = 5;
+    written.SetDefValueString("12.5");
+    EXPECT_EQ(access->AddLayerFieldInfo(999, written), 2);  // the layer argument is not used
+    EXPECT_EQ(Rows("SELECT LayerID, OutXDataIndex, EnumUnitType, DefaultValue FROM GH_FieldInfo "
+                   "WHERE FieldName = 'W'"),
+              (Table{{"2", "6", "5", "12.5"}}));
+}
+
+TEST_F(FieldInfoTest, EditingRewritesTheRowOfTheFieldsOwnSequence) {
+    for (long sequence : {0, 1, 2}) {
+        CGISFieldInfo field = Field(sequence == 1 ? "B" : "other", 4, sequence);
+        ASSERT_EQ(access->AddLayerFieldInfo(4, field), 2);
+    }
+    CGISFieldInfo b = Field("B2", 4, 1);
+    EXPECT_EQ(access->EditLayerFieldInfo(4, b), 2);
+    EXPECT_EQ(Rows("SELECT FieldName FROM GH_FieldInfo ORDER BY Sequence"),
+              (Table{{"other"}, {"B2"}, {"other"}}));
+    b.Sequence = 7;
+    EXPECT_EQ(access->EditLayerFieldInfo(4, b), 1);
+}
+
+TEST_F(FieldInfoTest, ReplacingStoresEveryFieldInArrayOrderOrNone) {
+    AddDependants(4, 40);  // fields F0 and F1
+    AddDependants(5, 50);
+    CArray<CGISFieldInfo*, CGISFieldInfo*> pointers;
+    for (const char* name : {"X", "Y", "Z"}) pointers.Add(new CGISFieldInfo(Field(name)));
+    EXPECT_EQ(access->UpdateLayerFieldInfo(4, pointers), 1);
+    EXPECT_EQ(pointers[2]->Sequence, 2);  // the caller's records are renumbered
+    EXPECT_EQ(Rows("SELECT Sequence, FieldName FROM GH_FieldInfo WHERE LayerID = 4 ORDER BY "
+                   "Sequence"),
+              (Table{{"0", "X"}, {"1", "Y"}, {"2", "Z"}}));
+    ReleaseArrayData(pointers, 0);
+    CArray<CGISFieldInfo, CGISFieldInfo&> none;
+    EXPECT_EQ(access->UpdateLayerFieldInfo(4, none), 2);
+    EXPECT_EQ(Count("GH_FieldInfo", "LayerID = 4"), 0);
+
+    // A row that cannot be written leaves the stored fields as they were.
+    Exec("CREATE UNIQUE INDEX GHT_FieldName ON GH_FieldInfo (LayerID, FieldName)");
+    CArray<CGISFieldInfo, CGISFieldInfo&> twice;
+    CGISFieldInfo same = Field("SAME");
+    twice.Add(same);
+    twice.Add(same);
+    EXPECT_EQ(access->UpdateLayerFieldInfo(5, twice), -1);
+    EXPECT_FALSE(messages.messages().empty());
+    EXPECT_EQ(Rows("SELECT FieldName FROM GH_FieldInfo WHERE LayerID = 5 ORDER BY Sequence"),
+              (Table{{"F0"}, {"F1"}}));
+}
+
+TEST_F(FieldInfoTest, SystemFieldsAreMadeByNameAndAddedOnlyWhenMissing) {
+    CGISFieldInfo shape;
+    access->MakeSomeFieldInfo(3, "shape", 1, shape);
+    EXPECT_EQ(shape.FieldName, "shape");
+    EXPECT_EQ(shape.FieldAlias, "SHAPE");
+    EXPECT_EQ(shape.DataType, 8);
+    EXPECT_EQ(shape.StatusInfo, 6);
+    CGISFieldInfo other = Field("kept");
+    access->MakeSomeFieldInfo(3, "UNKNOWN", 5, other);
+    EXPECT_EQ(other.FieldName, "kept");
+    EXPECT_EQ(other.Sequence, 5);
+
+    CArray<CGISFieldInfo*, CGISFieldInfo*> existing;
+    CGISFieldInfo begin = Field("begindate");
+    existing.Add(&begin);
+    EXPECT_EQ(access->AddLayerSpecialFieldInfo(3, &existing, "BEGINDATE", 0), 0);
+    EXPECT_EQ(access->AddLayerSpecialFieldInfo(3, &existing, "RoadRecord", 1), 2);
+    EXPECT_EQ(access->AddLayerSpecialFieldInfo(3, nullptr, "BEGINDATE", 2), 2);
+    EXPECT_EQ(Rows("SELECT FieldAlias, EnumType FROM GH_FieldInfo ORDER BY Sequence"),
+              (Table{{"道路扩展记录", "108"}, {"入库时间", "56"}}));
+}
+
+TEST_F(FieldInfoTest, APageIsReadOnFirstUseAndCopiedWithItsField) {
+    Exec("INSERT INTO GH_FieldInfo (LayerID, Sequence, PageNum) VALUES (4, 0, 2)");
+    CArray<CGISFieldInfo*, CGISFieldInfo*> out;
+    ASSERT_EQ(access->GetLayerFieldInfo(4, out), 2);
+    CGISFieldInfo& read = *out[0];
+    EXPECT_EQ(read.GetPageInfo(), nullptr);  // the page row is missing; asked again later
+    Exec("INSERT INTO GHGIS_PageInfo (PageNum, PageName, LayerId) VALUES (2, 'general', 4)");
+    CGHPageInfo* page = read.GetPageInfo();
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(page->PageName, "general");
+
+    CGISFieldInfo copy(read);
+    ASSERT_NE(copy.GetPageInfo(), nullptr);
+    EXPECT_NE(copy.GetPageInfo(), page);
+    EXPECT_EQ(copy.GetPageInfo()->PageName, "general");
+    ReleaseArrayData(out, 0);
+}
+
+}  // namespace
+}  // namespace ghdb::test

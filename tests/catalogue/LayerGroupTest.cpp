@@ -1,0 +1,205 @@
+#include <gtest/gtest.h>
+
+#include "catalogue/CatalogueFixture.h"
+
+namespace ghdb::test {
+namespace {
+
+using LayerGroupTest = CatalogueTest;
+
+template <class Record>
+std::vector<std::string> Names(CArray<Record*, Record*>& records) {
+    std::vector<std::string> names;
+    for (const Record* record : records) {
+        if constexpr (std::is_same_v<Record, CGISLayer>)
+            names.push_back(record->LayerName.str());
+        else
+            names.push_back(record->LayerGroupName.str());
+    }
+    return names;
+}
+
+TEST_F(LayerGroupTest, ANewGroupGoesAfterItsSiblingsWhateverOrderTheCallerSet) {
+    CGISLayerGroup first;
+    first.LayerGroupName = "O'Brien's maps";
+    first.DispOrder = 40;
+    ASSERT_EQ(access->AddLayerGroup(first), 2);
+    EXPECT_EQ(first.DispOrder, 1);
+    Exec(
+        "INSERT INTO GHGIS_LayerGroup (ParentGroupID, DispOrder, LayerGroupName) VALUES "
+        "(-1, 7, 'seventh')");
+    EXPECT_EQ(access->GetMaxDisporderOfLayerGroup(-1), 8);
+    EXPECT_EQ(access->GetMaxDisporderOfLayerGroup(first.LayerGroupID), 1);
+
+    CArray<CGISLayerGroup*, CGISLayerGroup*> roots;
+    roots.Add(new CGISLayerGroup);  // reads append
+    EXPECT_EQ(access->GetKidLayerGroups(-1, roots), 2);
+    EXPECT_EQ(Names(roots), (std::vector<std::string>{"", "O'Brien's maps", "seventh"}));
+    ReleaseArrayData(roots, 0);
+
+    CGISLayerGroup byName;
+    ASSERT_EQ(access->GetLayerGroupInfo(CString("O'Brien's maps"), byName), 2);
+    EXPECT_EQ(byName.LayerGroupID, first.LayerGroupID);
+    EXPECT_EQ(access->GetLayerGroupInfo(CString("x' OR '1'='1"), byName), 1);
+    EXPECT_TRUE(messages.messages().empty());
+}
+
+TEST_F(LayerGroupTest, AGroupAddsAndRemovesChildGroupsThroughItsKidSet) {
+    CGISLayerGroup root;
+    ASSERT_EQ(access->GetLayerGroupInfo(AddGroup("root"), root), 2);
+    CGISLayerGroup kid;
+    kid.ParentGroupID = root.LayerGroupID;
+    for (const char* name : {"one", "two"}) {
+        kid.LayerGroupName = name;
+        ASSERT_NE(root.AddNewLayerGroup(kid), nullptr);
+    }
+    EXPECT_EQ(Rows("SELECT DispOrder FROM GHGIS_LayerGroup WHERE ParentGroupID = " +
+                   N(root.LayerGroupID) + " ORDER BY DispOrder"),
+              (Table{{"1"}, {"2"}}));
+    root.DeleteLayerGroup(0);
+    EXPECT_EQ(Names(*root.KidLayerGroups()), (std::vector<std::string>{"two"}));
+    CGISLayerGroup copy(root);  // a copy loads its own kid set
+    EXPECT_EQ(Names(*copy.KidLayerGroups()), (std::vector<std::string>{"two"}));
+    EXPECT_NE(copy.KidLayerGroups(), root.KidLayerGroups());
+
+    // A child that cannot be stored is not shown as one.
+    Exec("DROP TABLE GHGIS_LayerGroup");
+    EXPECT_EQ(root.AddNewLayerGroup(kid), nullptr);
+    EXPECT_EQ(root.KidLayerGroups()->GetSize(), 1);
+}
+
+// The typical road of a browsing host: root groups, then a new layer with fields under one.
+TEST_F(LayerGroupTest, AddingALayerUnderAGroupStoresTheLayerItsLinkAndItsFields) {
+    AddGroup("roads");
+    CArray<CGISLayerGroup*, CGISLayerGroup*> roots;
+    ASSERT_EQ(access->GetKidLayerGroups(-1, roots), 2);
+    ASSERT_EQ(roots.GetSize(), 1);
+    CGISLayerGroup& group = *roots[0];
+
+    CGISLayer layer;
+    layer.LayerID = 77;
+    layer.LayerName = "centre lines";
+    for (const char* name : {"NAME", "WIDTH"}) {
+        CGISFieldInfo field;
+        field.FieldName = name;
+        layer.AddNewFieldInfo(field, 0);
+    }
+    CGISLayer* added = group.AddNewLayer(layer);
+    ASSERT_NE(added, nullptr);
+    EXPECT_EQ(added, group.KidLayers()->GetAt(0));
+    EXPECT_EQ(Rows("SELECT LayerGroupID, LayerID, DispOrder FROM GHGIS_LayerGroupLayerRelation"),
+              (Table{{N(group.LayerGroupID), "77", "1"}}));
+    EXPECT_EQ(Rows("SELECT LayerID, Sequence, FieldName FROM GH_FieldInfo ORDER BY Sequence"),
+              (Table{{"77", "0", "NAME"}, {"77", "1", "WIDTH"}}));
+
+    CGISLayer next;
+    next.LayerID = 78;
+    ASSERT_NE(group.AddNewLayer(next), nullptr);
+    EXPECT_EQ(Rows("SELECT DispOrder FROM GHGIS_LayerGroupLayerRelation WHERE LayerID = 78"),
+              (Table{{"2"}}));
+    EXPECT_TRUE(messages.messages().empty());
+
+    // A layer that cannot be linked is neither stored nor shown as a child.
+    Exec("DROP TABLE GHGIS_LayerGroupLayerRelation");
+    next.LayerID = 79;
+    EXPECT_EQ(group.AddNewLayer(next), nullptr);
+    EXPECT_EQ(Names(*group.KidLayers()), (std::vector<std::string>{"centre lines", ""}));
+    EXPECT_EQ(Count("GHGIS_Layer", "LayerID = 79"), 0);
+    ReleaseArrayData(roots, 0);
+}
+
+TEST_F(LayerGroupTest, DeletingAGroupRemovesItsOwnLayersWithEveryDependant) {
+    const long gone = AddGroup("gone");
+    const long kept = AddGroup("kept");
+    for (long layer : {10, 11, 20}) {
+        InsertLayer(layer, "layer");
+        Link(layer == 20 ? kept : gone, layer, 1);
+        AddDependants(layer, layer * 10);
+    }
+    Exec("INSERT INTO GH_FieldsRelConfig (LayerID, EnuRelationType) VALUES (10, 1)");
+    Exec(
+        "INSERT INTO GHSJ_RoadLayerConfig (MLayerID, RLayerID, ELayerID, GLayerID, TLayerID) "
+        "VALUES (0, 11, 0, 0, 0), (0, 0, 10, 0, 0), (0, 0, 0, 11, 0)");
+    Exec(
+        "INSERT INTO GHGIS_ApplyClass (ApplyClassID, ApplyClassName, DataObjectID, "
+        "DataObjectType) VALUES (2, 'groups', " +
+        N(gone) + ", 1), (2, 'groups', " + N(kept) + ", 1)");
+    LogStatements();
+    EXPECT_EQ(access->DeleteLayerGroup(-1), 1);
+    EXPECT_TRUE(statements.empty());
+
+    EXPECT_EQ(access->DeleteLayerGroup(gone), 2);
+    EXPECT_TRUE(messages.messages().empty()) << messages.messages()[0].text;
+    EXPECT_EQ(Dependants(10, 100), All(0, Dependants(10, 100)));  // relations of every type
+    EXPECT_EQ(Dependants(11, 110), All(0, Dependants(11, 110)));
+    EXPECT_EQ(Count("GHSJ_RoadLayerConfig"), 1);
+    auto whole = All(1, Dependants(20, 200));
+    whole["GH_FieldInfo"] = 2;
+    EXPECT_EQ(Dependants(20, 200), whole);
+    EXPECT_EQ(Rows("SELECT DataObjectID FROM GHGIS_ApplyClass WHERE DataObjectType = 1"),
+              (Table{{N(kept)}}));
+    EXPECT_EQ(Rows("SELECT LayerGroupName FROM GHGIS_LayerGroup"), (Table{{"kept"}}));
+}
+
+// Whether the shared layer comes first or last among the group's links, it keeps itself, its
+// fields, its extension and its other link.
+class SharedLayerTest : public CatalogueTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(SharedLayerTest, ALayerAlsoInAnotherGroupOnlyLosesItsLink) {
+    const long gone = AddGroup("gone");
+    const long other = AddGroup("other");
+    InsertLayer(10, "own");
+    InsertLayer(20, "shared");
+    AddDependants(10, 100);
+    AddDependants(20, 200);
+    const bool sharedFirst = GetParam();
+    Link(gone, sharedFirst ? 20 : 10, 1);
+    Link(gone, sharedFirst ? 10 : 20, 2);
+    Link(other, 20, 1);
+
+    EXPECT_EQ(access->DeleteLayerGroup(gone), 2);
+    EXPECT_EQ(Dependants(10, 100), All(0, Dependants(10, 100)));
+    auto kept = All(1, Dependants(20, 200));
+    kept["GH_FieldInfo"] = 2;
+    EXPECT_EQ(Dependants(20, 200), kept);
+    EXPECT_EQ(Rows("SELECT LayerGroupID FROM GHGIS_LayerGroupLayerRelation"), (Table{{N(other)}}));
+}
+
+INSTANTIATE_TEST_SUITE_P(EitherOrder, SharedLayerTest, ::testing::Bool());
+
+TEST_F(LayerGroupTest, DeletingAGroupRemovesEveryLevelBelowItAndEndsOnACycle) {
+    const long top = AddGroup("top");
+    const long child = AddGroup("child", top);
+    const long grandchild = AddGroup("grandchild", child);
+    const long great = AddGroup("great", grandchild);
+    AddGroup("outside");
+    InsertLayer(10, "deep");
+    InsertLayer(11, "in child and grandchild");
+    Link(great, 10, 1);
+    Link(child, 11, 1);
+    Link(grandchild, 11, 1);
+    AddDependants(10, 100);
+    AddDependants(11, 110);
+    EXPECT_EQ(access->DeleteLayerGroup(top), 2);
+    EXPECT_EQ(Rows("SELECT LayerGroupName FROM GHGIS_LayerGroup"), (Table{{"outside"}}));
+    EXPECT_EQ(Dependants(10, 100), All(0, Dependants(10, 100)));
+    EXPECT_EQ(Dependants(11, 110), All(0, Dependants(11, 110)));
+
+    // a -> b -> c -> a, and a group that is its own parent.
+    const long a = AddGroup("a");
+    const long b = AddGroup("b", a);
+    const long c = AddGroup("c", b);
+    Exec("UPDATE GHGIS_LayerGroup SET ParentGroupID = " + N(c) + " WHERE LayerGroupID = " + N(a));
+    const long self = AddGroup("self");
+    Exec("UPDATE GHGIS_LayerGroup SET ParentGroupID = LayerGroupID WHERE LayerGroupID = " +
+         N(self));
+    InsertLayer(12, "x");
+    Link(c, 12, 1);
+    EXPECT_EQ(access->DeleteLayerGroup(a), 2);
+    EXPECT_EQ(access->DeleteLayerGroup(self), 2);
+    EXPECT_EQ(Rows("SELECT LayerGroupName FROM GHGIS_LayerGroup"), (Table{{"outside"}}));
+    EXPECT_EQ(Count("GHGIS_Layer"), 0);
+}
+
+}  // namespace
+}  // namespace ghdb::test

@@ -1,0 +1,224 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "catalogue/CatalogueFixture.h"
+
+namespace ghdb::test {
+namespace {
+
+using LayerTest = CatalogueTest;
+
+std::vector<long> Ids(CArray<CGISLayer*, CGISLayer*>& layers) {
+    std::vector<long> ids;
+    for (const CGISLayer* layer : layers) ids.push_back(layer->LayerID);
+    return ids;
+}
+
+TEST_F(LayerTest, ALayerIsLinkedAfterTheGroupsLastLayerOrNotStoredAtAll) {
+    CGISLayer layer;
+    layer.LayerID = 5;
+    ASSERT_EQ(access->AddLayer(7, layer), 2);
+    for (long order : {2, 3, 4}) Link(8, 100 + order, order);
+    layer.LayerID = 6;
+    ASSERT_EQ(access->AddLayer(8, layer), 2);
+    EXPECT_EQ(Rows("SELECT LayerGroupID, LayerID, DispOrder FROM GHGIS_LayerGroupLayerRelation "
+                   "WHERE LayerID < 100 ORDER BY LayerID"),
+              (Table{{"7", "5", "1"}, {"8", "6", "5"}}));
+
+    Exec("DROP TABLE GHGIS_LayerGroupLayerRelation");
+    layer.LayerID = 9;
+    EXPECT_EQ(access->AddLayer(7, layer), -1);
+    EXPECT_EQ(Count("GHGIS_Layer", "LayerID = 9"), 0);
+}
+
+TEST_F(LayerTest, CustomLayersCountDownFromMinus101) {
+    InsertLayer(7, "ordinary");
+    CGISLayer layer;
+    for (long expected : {-101, -102}) {
+        ASSERT_EQ(access->AddLayerOfCustom(layer, 1), 2);
+        EXPECT_EQ(layer.LayerID, expected);
+    }
+    layer.LayerID = 12;
+    ASSERT_EQ(access->AddLayerOfCustom(layer, 0), 2);
+    EXPECT_EQ(Rows("SELECT LayerID FROM GHGIS_Layer ORDER BY LayerID"),
+              (Table{{"-102"}, {"-101"}, {"7"}, {"12"}}));
+    EXPECT_EQ(Count("GHGIS_LayerGroupLayerRelation"), 0);
+}
+
+TEST_F(LayerTest, KidLayersComeInDisplayOrderNarrowedByAVerbatimFilter) {
+    InsertLayer(1, "point", -1, 0);
+    InsertLayer(2, "poly a", -1, 2);
+    InsertLayer(3, "poly b", -1, 2);
+    InsertLayer(4, "O'Hara", -1, 2);
+    Link(5, 3, 1);
+    Link(5, 1, 2);
+    Link(5, 2, 3);
+    CArray<CGISLayer*, CGISLayer*> out;
+    EXPECT_EQ(access->GetKidLayers(5, out, ""), 2);
+    EXPECT_EQ(access->GetKidLayers(5, out, "ShapeType = 2"), 2);  // appends
+    EXPECT_EQ(access->GetKidLayers(-1, out, "LayerName = 'O''Hara'"), 2);
+    EXPECT_EQ(Ids(out), (std::vector<long>{3, 1, 2, 3, 2, 4}));
+    EXPECT_EQ(out[0]->RefDBClassAccess(), access);
+    ReleaseArrayData(out, 0);
+    EXPECT_EQ(access->GetKidLayers(-1, out, ""), 2);
+    EXPECT_EQ(out.GetSize(), 4);
+    ReleaseArrayData(out, 0);
+}
+
+TEST_F(LayerTest, TheLayerCacheShowsTheRowsAsReadUntilReloaded) {
+    InsertLayer(1, "one");
+    InsertLayer(2, "two");
+    InsertLayer(2, "duplicate id");
+    CGISLayer layer;
+    ASSERT_EQ(access->GetGISLayerInfo(1, layer, 0), 2);
+    EXPECT_EQ(layer.RefDBClassAccess(), access);
+    layer.LayerName = "renamed";
+    ASSERT_EQ(access->EditLayer(layer), 2);
+
+    CGISLayer cached;
+    EXPECT_EQ(access->GetGISLayerInfo(1, cached, 0), 2);
+    EXPECT_EQ(cached.LayerName, "one");
+    EXPECT_EQ(access->GetGISLayerInfo(CString("renamed"), cached, 0), 1);
+    EXPECT_EQ(access->GetGISLayerInfo(1, cached, 1), 2);
+    EXPECT_EQ(cached.LayerName, "renamed");
+    EXPECT_EQ(access->GetGISLayerInfo(2, cached, 0), 2);
+    EXPECT_EQ(cached.LayerName, "two");                                // the first of an id
+    EXPECT_EQ(access->GetGISLayerInfo(CString("Two"), cached, 0), 1);  // names match exactly
+
+    // The cache does not keep its access object alive: the last release still frees it.
+    CBaseClassAccess* second = CBaseClassAccess::CreateInstance(connectionString.c_str());
+    ASSERT_NE(second, nullptr);
+    {
+        CGISLayer copy;
+        ASSERT_EQ(second->GetGISLayerInfo(1, copy, 0), 2);
+        EXPECT_EQ(second->AddReference(), 3);  // the creator, the copy and this call
+        second->ReleaseInstance();
+    }
+    EXPECT_EQ(second->ReleaseInstance(), 0);
+}
+
+TEST_F(LayerTest, LinksAreMovedAddedAndListed) {
+    EXPECT_EQ(access->MoveLayer(3, 10), 1);  // no link to move
+    EXPECT_EQ(access->AddGISLayerToOneGroup(10, 1), 2);
+    EXPECT_EQ(access->AddGISLayerToOneGroup(10, 1), 2);  // linked twice
+    Link(2, 10, 9);
+    CUIntArray ids;
+    ids.Add(99);  // emptied first
+    EXPECT_EQ(access->GetThisLayerBelongToGroups(10, ids), 2);
+    EXPECT_EQ(std::multiset<UINT>(ids.begin(), ids.end()), (std::multiset<UINT>{1, 1, 2}));
+
+    EXPECT_EQ(access->DelGroupLayerByLayerAndGroup(10, 1), 2);
+    EXPECT_EQ(access->MoveLayer(3, 10), 2);
+    EXPECT_EQ(Rows("SELECT LayerGroupID, DispOrder FROM GHGIS_LayerGroupLayerRelation"),
+              (Table{{"3", "9"}}));
+    Exec("DROP TABLE GHGIS_LayerGroupLayerRelation");
+    EXPECT_EQ(access->DelGroupLayerByLayer(10), -1);
+    EXPECT_TRUE(messages.messages().empty());  // these deletes fail silently
+}
+
+TEST_F(LayerTest, TheSymbolOfAVexorLayerIsTextAndOtherSymbolsStayAsStored) {
+    const long vexor = AddSpacialDB("v", kDBTypeVexor);
+    const long sde = AddSpacialDB("s", kDBTypeArcSDE);
+    CGISLayer layer;
+    layer.LayerID = 1;
+    layer.DBID = vexor;
+    layer.Symbol = _variant_t("circle:red");
+    ASSERT_EQ(access->AddLayerOfCustom(layer, 0), 2);
+    layer.LayerID = 2;
+    layer.DBID = sde;
+    layer.Symbol = _variant_t::Bytes(std::string("\x00\x07", 2));
+    ASSERT_EQ(access->AddLayerOfCustom(layer, 0), 2);
+    for (long id = 3; id <= 6; ++id) {  // a database that does not exist
+        layer.LayerID = id;
+        layer.DBID = 42;
+        ASSERT_EQ(access->AddLayerOfCustom(layer, 0), 2);
+    }
+
+    LogStatements();
+    CArray<CGISLayer*, CGISLayer*> out;
+    ASSERT_EQ(access->GetKidLayers(-1, out, "LayerID > 0"), 2);
+    ASSERT_EQ(out.GetSize(), 6);
+    CGISLayer* text = nullptr;
+    for (CGISLayer* read : out) {
+        if (read->LayerID == 1) {
+            text = read;
+            continue;
+        }
+        EXPECT_EQ(read->Symbol.vt, VT_BLOB_BYTES);
+        EXPECT_EQ(read->Symbol.str, std::string("\x00\x07", 2));
+    }
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->Symbol.vt, VT_BSTR);
+    EXPECT_EQ(text->Symbol.str, "circle:red");
+    EXPECT_EQ(text->SpacialDBInfo()->DBAlias, "v");
+    // Each database is asked for once per read, the missing one too.
+    EXPECT_EQ(CountStatements("SELECT * FROM GHGIS_SpacialDBInfo"), 3);
+
+    text->Symbol = _variant_t("square");
+    ASSERT_EQ(access->EditLayer(*text), 2);
+    CGISLayer reread;
+    ASSERT_EQ(access->GetGISLayerInfo(1, reread, 1), 2);
+    EXPECT_EQ(reread.Symbol.str, "square");
+    ReleaseArrayData(out, 0);
+}
+
+TEST_F(LayerTest, ABorrowedSpatialDatabaseOutlivesTheAccessObjectItCameFrom) {
+    const long id = AddSpacialDB("lent", kDBTypeArcSDE);
+    CBaseClassAccess* lender = CBaseClassAccess::CreateInstance(connectionString.c_str());
+    ASSERT_NE(lender, nullptr);
+    CGISLayer layer;
+    layer.SetSpacialDBInfo(lender, id);
+    EXPECT_EQ(layer.DBID, id);
+    EXPECT_EQ(lender->ReleaseInstance(), 1);  // the layer keeps the lender alive
+    ASSERT_NE(layer.SpacialDBInfo(), nullptr);
+    EXPECT_EQ(layer.SpacialDBInfo()->DBAlias, "lent");
+    layer.SetSpacialDBInfo(access, -1);  // drops the database, keeps DBID
+    EXPECT_EQ(layer.DBID, id);
+    EXPECT_EQ(layer.SpacialDBInfo(), nullptr);  // no access object of its own to ask
+}
+
+TEST_F(LayerTest, FieldsOfALayerAreStoredUnderTheirOwnSequence) {
+    InsertLayer(9, "fields");
+    CGISLayer layer;
+    ASSERT_EQ(access->GetGISLayerInfo(9, layer, 0), 2);
+    for (const char* name : {"A", "B", "C"}) {
+        CGISFieldInfo field;
+        field.FieldName = name;
+        layer.AddNewFieldInfo(field, 1);
+    }
+    auto stored = [this] {
+        return Rows(
+            "SELECT Sequence, FieldName FROM GH_FieldInfo WHERE LayerID = 9 ORDER BY "
+            "Sequence");
+    };
+    // Removing the first field twice removes A, then B, whose sequence is 1.
+    layer.DeleteFieldInfo(0, 1);
+    layer.DeleteFieldInfo(0, 1);
+    EXPECT_EQ(stored(), (Table{{"2", "C"}}));
+    // A new field takes a sequence no stored field has.
+    CGISFieldInfo d;
+    d.FieldName = "D";
+    layer.AddNewFieldInfo(d, 1);
+    EXPECT_EQ(stored(), (Table{{"2", "C"}, {"3", "D"}}));
+    // Editing the field at an index rewrites that field's row, whatever key the caller's record
+    // carries.
+    CGISFieldInfo edited;
+    edited.FieldName = "D2";
+    layer.EditFieldInfo(1, edited, 1);
+    EXPECT_EQ(stored(), (Table{{"2", "C"}, {"3", "D2"}}));
+
+    layer.MoveFieldInfo(1, 0, 0);
+    EXPECT_EQ(stored(), (Table{{"2", "C"}, {"3", "D2"}}));  // moves are not stored
+    layer.UpdateFieldInfoToDB();
+    EXPECT_EQ(stored(), (Table{{"0", "D2"}, {"1", "C"}}));
+
+    CGISLayer copy(layer);  // loads its own set from the database
+    EXPECT_EQ(copy.GetFieldInfo()->GetSize(), 2);
+    EXPECT_NE(copy.GetFieldInfo(), layer.GetFieldInfo());
+    copy.DeleteAllFieldInfo(1);
+    EXPECT_EQ(Count("GH_FieldInfo"), 0);
+}
+
+}  // namespace
+}  // namespace ghdb::test
