@@ -198,6 +198,14 @@ public:
     void begin() override {
         setAutocommit(false);
         inTransaction_ = true;
+        const std::string start = odbc::TransactionStartStatement(engine_);
+        if (start.empty()) return;
+        try {
+            run(start);
+        } catch (const DriverError&) {
+            rollback();
+            throw;
+        }
     }
 
     void commit() override { endTransaction(SQL_COMMIT); }

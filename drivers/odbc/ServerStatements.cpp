@@ -88,6 +88,11 @@ std::string TableColumnsQuery(Engine engine) {
            "AND NOT a.attisdropped ORDER BY a.attnum";
 }
 
+std::string TransactionStartStatement(Engine engine) {
+    return engine == Engine::SqlServer ? "SELECT TOP (0) 1 AS started FROM sys.objects"
+                                       : std::string();
+}
+
 std::string SavepointStatement(Engine engine, const std::string& name) {
     return (engine == Engine::SqlServer ? "SAVE TRANSACTION " : "SAVEPOINT ") + name;
 }

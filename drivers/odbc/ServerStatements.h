@@ -37,6 +37,11 @@ std::string DeleteOne(schema::Engine engine, const std::string& table,
 // name, identity (1 when the database assigns the value), primary-key member (1 or 0).
 std::string TableColumnsQuery(schema::Engine engine);
 
+// Starts the transaction at once where the driver would start it only with the next data
+// statement (SQL Server's implicit transactions, which SAVE TRANSACTION does not start); empty
+// where that is not needed.
+std::string TransactionStartStatement(schema::Engine engine);
+
 std::string SavepointStatement(schema::Engine engine, const std::string& name);
 // Empty where the engine keeps savepoints until the transaction ends.
 std::string ReleaseSavepointStatement(schema::Engine engine, const std::string& name);
