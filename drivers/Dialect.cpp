@@ -58,109 +58,17 @@ std::string ForSqlite(std::string_view sql) {
     return out;
 }
 
-// Words that PostgreSQL never takes as a bare column or table name.
-constexpr std::string_view kPostgresReserved[] = {
-    "all",
-    "analyse",
-    "analyze",
-    "and",
-    "any",
-    "array",
-    "as",
-    "asc",
-    "asymmetric",
-    "authorization",
-    "binary",
-    "both",
-    "case",
-    "cast",
-    "check",
-    "collate",
-    "collation",
-    "column",
-    "concurrently",
-    "constraint",
-    "create",
-    "cross",
-    "current_catalog",
-    "current_date",
-    "current_role",
-    "current_schema",
-    "current_time",
-    "current_timestamp",
-    "current_user",
-    "default",
-    "deferrable",
-    "desc",
-    "distinct",
-    "do",
-    "else",
-    "end",
-    "except",
-    "false",
-    "fetch",
-    "for",
-    "foreign",
-    "freeze",
-    "from",
-    "full",
-    "grant",
-    "group",
-    "having",
-    "ilike",
-    "in",
-    "initially",
-    "inner",
-    "intersect",
-    "into",
-    "is",
-    "isnull",
-    "join",
-    "lateral",
-    "leading",
-    "left",
-    "like",
-    "limit",
-    "localtime",
-    "localtimestamp",
-    "natural",
-    "not",
-    "notnull",
-    "null",
-    "offset",
-    "on",
-    "only",
-    "or",
-    "order",
-    "outer",
-    "overlaps",
-    "placing",
-    "primary",
-    "references",
-    "returning",
-    "right",
-    "select",
-    "session_user",
-    "similar",
-    "some",
-    "symmetric",
-    "table",
-    "tablesample",
-    "then",
-    "to",
-    "trailing",
-    "true",
-    "union",
-    "unique",
-    "user",
-    "using",
-    "variadic",
-    "verbose",
-    "when",
-    "where",
-    "window",
-    "with",
-};
+// Words that PostgreSQL never takes as a bare column or table name, each between blanks.
+constexpr std::string_view kPostgresReserved =
+    " all analyse analyze and any array as asc asymmetric authorization binary both case cast "
+    "check collate collation column concurrently constraint create cross current_catalog "
+    "current_date current_role current_schema current_time current_timestamp current_user "
+    "default deferrable desc distinct do else end except false fetch for foreign freeze from "
+    "full grant group having ilike in initially inner intersect into is isnull join lateral "
+    "leading left like limit localtime localtimestamp natural not notnull null offset on "
+    "only or order outer overlaps placing primary references returning right select "
+    "session_user similar some symmetric table tablesample then to trailing true union "
+    "unique user using variadic verbose when where window with ";
 
 bool IsPlainIdentifier(std::string_view name) {
     if (name.empty() || std::isdigit(static_cast<unsigned char>(name[0]))) return false;
@@ -175,14 +83,14 @@ bool IsPlainIdentifier(std::string_view name) {
 std::string PostgresName(std::string_view bracketed) {
     const std::string_view name =
         bracketed.substr(1, bracketed.size() - (bracketed.back() == ']' ? 2 : 1));
-    const bool reserved =
-        std::any_of(std::begin(kPostgresReserved), std::end(kPostgresReserved),
-                    [name](std::string_view word) { return EqualNoCase(word, name); });
+    std::string lower(name);
+    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    const bool reserved = kPostgresReserved.find(' ' + lower + ' ') != std::string_view::npos;
     if (IsPlainIdentifier(name) && !reserved) return std::string(name);
     std::string quoted = "\"";
-    for (char c : name) {
+    for (char c : lower) {
         if (c == '"') quoted += '"';
-        quoted += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        quoted += c;
     }
     return quoted + '"';
 }

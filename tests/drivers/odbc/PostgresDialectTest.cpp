@@ -13,6 +13,8 @@ TEST(PostgresDialect, BracketsBecomeFoldedNamesAndKeywordsAreQuoted) {
     EXPECT_EQ(Pg("SELECT [LayerID], [Order] FROM [dbo].[GHGIS_Layer] WHERE [Order] > 1"),
               "SELECT LayerID, \"order\" FROM dbo.GHGIS_Layer WHERE \"order\" > 1");
     EXPECT_EQ(Pg("SELECT [Layer Name] FROM t"), "SELECT \"layer name\" FROM t");
+    EXPECT_EQ(Pg("SELECT [User], [Group], [On], [Online], [Version] FROM t"),
+              "SELECT \"user\", \"group\", \"on\", Online, Version FROM t");
 }
 
 TEST(PostgresDialect, StringLiteralsAreLeftAlone) {
