@@ -72,7 +72,7 @@ TEST_F(GenericOperationsTest, ARejectedQueryShowsTheEngineTextAndGivesMinusOne) 
     EXPECT_EQ(ops.ReadOneRecordInfo("SELECT * FROM NoSuchTable", &item), -1);
     ASSERT_EQ(messages.messages().size(), 1u);
     EXPECT_EQ(messages.messages()[0].caption, "数据库错误");
-    EXPECT_NE(messages.messages()[0].text.find("NoSuchTable"), std::string::npos)
+    EXPECT_TRUE(ContainsNoCase(messages.messages()[0].text, "NoSuchTable"))
         << messages.messages()[0].text;
     EXPECT_EQ(ops.Connection()->GetErrors().GetCount() > 0, true);
 }
