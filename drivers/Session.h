@@ -80,10 +80,13 @@ public:
                            RowSet& set, std::size_t row) = 0;
     virtual void deleteRow(const std::string& table, const RowSet& set, std::size_t row) = 0;
 
-    virtual void begin() = 0;
+    // A transaction scope either stops at the first failure (and is rolled back), or keeps
+    // going after failed statements (`keepGoing`), in which case a failed statement must undo
+    // only itself.
+    virtual void begin(bool keepGoing) = 0;
     virtual void commit() = 0;
     virtual void rollback() = 0;
-    virtual void savepoint(const std::string& name) = 0;
+    virtual void savepoint(const std::string& name, bool keepGoing) = 0;
     virtual void releaseSavepoint(const std::string& name) = 0;
     // Undoes the work since the savepoint and ends it.
     virtual void rollbackToSavepoint(const std::string& name) = 0;

@@ -194,7 +194,9 @@ long CRecordAccess::ExecuteSilently(const CString& sql) {
 long CRecordAccess::RunInTransaction(Commit commit, const std::function<long()>& steps) {
     if (!connection_) return steps();
     try {
-        Transaction transaction(*connection_);
+        Transaction transaction(*connection_, commit == Commit::Always
+                                                  ? Transaction::Kind::Cascade
+                                                  : Transaction::Kind::AllOrNothing);
         const long result = steps();
         if (commit == Commit::Always || result >= 0) transaction.Commit();
         return result;

@@ -98,7 +98,16 @@ std::string MakeBenchDatabase(int rows) {
     const std::string connection = "Provider=SQLite;Data Source=" + file;
     ConnectionPtr c = Connection::Create();
     c->OpenCreating(connection.c_str());
-    for (const std::string& sql : schema::CreateStatements(schema::Engine::SQLite, kTable))
+    c->Close();
+    FillBenchTable(connection, rows);
+    return connection;
+}
+
+void FillBenchTable(const std::string& connection, int rows) {
+    ConnectionPtr c = Connection::Create();
+    c->Open(connection.c_str());
+    c->Execute("DROP TABLE IF EXISTS GHB_Row", nullptr, adCmdText);
+    for (const std::string& sql : schema::CreateStatements(c->GetEngine(), kTable))
         c->Execute(sql.c_str(), nullptr, adCmdText);
     CRecordAccess ops(nullptr, CRecordAccess::UpdateFailure::Report);
     ops.SetConnectionString(connection.c_str());
@@ -109,7 +118,6 @@ std::string MakeBenchDatabase(int rows) {
     }
     if (ops.AddAllFromValues("SELECT * FROM GHB_Row WHERE (1 = -1)", values) != 2)
         throw std::runtime_error("could not fill the benchmark table");
-    return connection;
 }
 
 sqlite3* OpenDirect(const std::string& connection) {

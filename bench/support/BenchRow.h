@@ -28,6 +28,9 @@ public:
 // A fresh embedded database holding table GHB_Row with `rows` rows.
 std::string MakeBenchDatabase(int rows);
 
+// Table GHB_Row, made afresh on the database of `connection` and filled with `rows` rows.
+void FillBenchTable(const std::string& connection, int rows);
+
 // The same database opened directly through libsqlite3, as the ghdb driver opens it.
 sqlite3* OpenDirect(const std::string& file);
 

@@ -2,7 +2,12 @@
 
 #include "support/RatioReporter.h"
 
+namespace ghdb::bench {
+void RegisterServerBenchmarks();
+}
+
 int main(int argc, char** argv) {
+    ghdb::bench::RegisterServerBenchmarks();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     ghdb::bench::RatioReporter reporter;

@@ -115,8 +115,12 @@ public:
 
     RowSet queryTable(const std::string& table, const std::string& tail) override {
         const std::string target = RewriteForEngine(engine_, table);
-        const std::string text =
-            "SELECT * FROM " + target + (tail.empty() ? "" : " " + RewriteForEngine(engine_, tail));
+        std::string text = "SELECT * FROM ";
+        text += target;
+        if (!tail.empty()) {
+            text += ' ';
+            text += RewriteForEngine(engine_, tail);
+        }
         RowSet set;
         TableInfo* info = nullptr;
         guarded([&] {
@@ -195,9 +199,10 @@ public:
         if (affected == 0) odbc::Fail(source_, kDeletedRow);
     }
 
-    void begin() override {
+    void begin(bool keepGoing) override {
         setAutocommit(false);
         inTransaction_ = true;
+        keepGoing_.assign(1, keepGoing);
         const std::string start = odbc::TransactionStartStatement(engine_);
         if (start.empty()) return;
         try {
@@ -211,11 +216,13 @@ public:
     void commit() override { endTransaction(SQL_COMMIT); }
     void rollback() override { endTransaction(SQL_ROLLBACK); }
 
-    void savepoint(const std::string& name) override {
+    void savepoint(const std::string& name, bool keepGoing) override {
         run(odbc::SavepointStatement(engine_, name));
+        keepGoing_.push_back(keepGoing);
     }
 
     void releaseSavepoint(const std::string& name) override {
+        if (keepGoing_.size() > 1) keepGoing_.pop_back();
         const std::string sql = odbc::ReleaseSavepointStatement(engine_, name);
         if (!sql.empty()) run(sql);
     }
@@ -337,8 +344,10 @@ private:
 
     // Runs `work` so that on PostgreSQL a failure inside a transaction leaves the transaction
     // usable, as a failing statement on SQL Server does.
+    // Only a scope that goes on after failures needs this; one that stops at the first failure
+    // is rolled back anyway, and saves two round trips per statement.
     void guarded(const std::function<void()>& work) {
-        if (engine_ != Engine::PostgreSQL || !inTransaction_) {
+        if (engine_ != Engine::PostgreSQL || !inTransaction_ || !keepGoing_.back()) {
             work();
             return;
         }
@@ -458,6 +467,7 @@ private:
 
     void endTransaction(SQLSMALLINT completion) {
         inTransaction_ = false;
+        keepGoing_.clear();
         const SQLRETURN rc = SQLEndTran(SQL_HANDLE_DBC, dbc_.get(), completion);
         std::vector<ErrorRecord> failure;
         if (!SQL_SUCCEEDED(rc)) {
@@ -474,6 +484,7 @@ private:
     std::string source_;
     Engine engine_ = Engine::SqlServer;
     bool inTransaction_ = false;
+    std::vector<bool> keepGoing_;  // per open transaction scope, innermost last
     // Declared in the order they are set up: statements go before the link, the link before
     // the connection handle, that before the environment.
     Handle env_;

@@ -254,10 +254,11 @@ public:
             Fail("Row handle referred to a deleted row or a row marked for deletion.");
     }
 
-    void begin() override { run("BEGIN"); }
+    // SQLite undoes a failed statement by itself; the transaction goes on either way.
+    void begin(bool) override { run("BEGIN"); }
     void commit() override { run("COMMIT"); }
     void rollback() override { run("ROLLBACK"); }
-    void savepoint(const std::string& name) override { run("SAVEPOINT " + name); }
+    void savepoint(const std::string& name, bool) override { run("SAVEPOINT " + name); }
     void releaseSavepoint(const std::string& name) override { run("RELEASE " + name); }
     void rollbackToSavepoint(const std::string& name) override {
         run("ROLLBACK TO " + name);

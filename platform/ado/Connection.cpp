@@ -76,13 +76,14 @@ RecordsetPtr Connection::Execute(const char* sql, long* recordsAffected, long) {
     return Recordset::Create();
 }
 
-Transaction::Transaction(Connection& connection)
+Transaction::Transaction(Connection& connection, Kind kind)
     : connection_(connection), depth_(connection.transactionDepth_) {
+    const bool keepGoing = kind == Kind::Cascade;
     try {
         if (depth_ == 0)
-            connection_.Session().begin();
+            connection_.Session().begin(keepGoing);
         else
-            connection_.Session().savepoint(SavepointName(depth_));
+            connection_.Session().savepoint(SavepointName(depth_), keepGoing);
     } catch (const driver::DriverError& e) {
         connection_.Raise(e);
     }

@@ -59,11 +59,15 @@ private:
     int transactionDepth_ = 0;
 };
 
-// All-or-nothing work on a connection: rolled back unless committed. Scopes nest through
-// savepoints, so an operation that needs one may be called inside another's.
+// Work on a connection that is rolled back unless committed. Scopes nest through savepoints,
+// so an operation that needs one may be called inside another's.
 class Transaction {
 public:
-    explicit Transaction(Connection& connection);
+    enum class Kind {
+        AllOrNothing,  // the first failure ends the work, which is then rolled back
+        Cascade,       // failed statements are skipped and the work goes on
+    };
+    explicit Transaction(Connection& connection, Kind kind = Kind::AllOrNothing);
     ~Transaction();
     Transaction(const Transaction&) = delete;
     Transaction& operator=(const Transaction&) = delete;
