@@ -75,15 +75,6 @@ void ReadAllDirect(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * rows);
 }
 
-CArray<CBenchRow, CBenchRow&> SampleRows(int rows) {
-    CArray<CBenchRow, CBenchRow&> values;
-    for (int i = 0; i < rows; ++i) {
-        CBenchRow r = CBenchRow::Sample(i);
-        values.Add(r);
-    }
-    return values;
-}
-
 void AddAllFromValues(benchmark::State& state) {
     const int rows = static_cast<int>(state.range(0));
     CRecordAccess ops(nullptr, CRecordAccess::UpdateFailure::Report);

@@ -137,15 +137,6 @@ void ReadAllDirect(benchmark::State& state, const std::string& connection) {
     state.SetItemsProcessed(state.iterations() * rows);
 }
 
-CArray<CBenchRow, CBenchRow&> SampleRows(int rows) {
-    CArray<CBenchRow, CBenchRow&> values;
-    for (int i = 0; i < rows; ++i) {
-        CBenchRow r = CBenchRow::Sample(i);
-        values.Add(r);
-    }
-    return values;
-}
-
 void AddAll(benchmark::State& state, const std::string& connection) {
     const int rows = static_cast<int>(state.range(0));
     FillBenchTable(connection, 0);

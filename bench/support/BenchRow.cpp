@@ -89,6 +89,15 @@ CBenchRow CBenchRow::Sample(int i) {
     return r;
 }
 
+CArray<CBenchRow, CBenchRow&> SampleRows(int rows) {
+    CArray<CBenchRow, CBenchRow&> values;
+    for (int i = 0; i < rows; ++i) {
+        CBenchRow r = CBenchRow::Sample(i);
+        values.Add(r);
+    }
+    return values;
+}
+
 std::string MakeBenchDatabase(int rows) {
     const std::string file =
         (std::filesystem::temp_directory_path() /
@@ -111,11 +120,7 @@ void FillBenchTable(const std::string& connection, int rows) {
         c->Execute(sql.c_str(), nullptr, adCmdText);
     CRecordAccess ops(nullptr, CRecordAccess::UpdateFailure::Report);
     ops.SetConnectionString(connection.c_str());
-    CArray<CBenchRow, CBenchRow&> values;
-    for (int i = 0; i < rows; ++i) {
-        CBenchRow r = CBenchRow::Sample(i);
-        values.Add(r);
-    }
+    CArray<CBenchRow, CBenchRow&> values = SampleRows(rows);
     if (ops.AddAllFromValues("SELECT * FROM GHB_Row WHERE (1 = -1)", values) != 2)
         throw std::runtime_error("could not fill the benchmark table");
 }

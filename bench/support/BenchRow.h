@@ -25,6 +25,9 @@ public:
     static CBenchRow Sample(int i);
 };
 
+// Rows 0 .. rows-1 of the sample, as values.
+CArray<CBenchRow, CBenchRow&> SampleRows(int rows);
+
 // A fresh embedded database holding table GHB_Row with `rows` rows.
 std::string MakeBenchDatabase(int rows);
 
