@@ -12,6 +12,10 @@ const std::vector<Command>& AllCommands() {
          "build, take apart or test a connection string", RunConnstr},
         {"tables", "ghdb tables CONNECTION", "list the configuration tables and their row counts",
          RunTables},
+        {"sample", "ghdb sample FILE",
+         "create a new embedded database holding a sample planning catalogue", RunSample},
+        {"tree", "ghdb tree CONNECTION",
+         "show the layer-group tree with its layers, shape kinds and field counts", RunTree},
     };
     return commands;
 }

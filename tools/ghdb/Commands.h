@@ -29,5 +29,7 @@ int ShowHelp(const Command& command);
 int RunInit(const Command& self, const Args& args);
 int RunConnstr(const Command& self, const Args& args);
 int RunTables(const Command& self, const Args& args);
+int RunSample(const Command& self, const Args& args);
+int RunTree(const Command& self, const Args& args);
 
 }  // namespace ghdb::tool

@@ -1,0 +1,187 @@
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "support/TestDatabase.h"
+#include "tools/ghdb/SampleCatalogue.h"
+
+namespace ghdb::test {
+namespace {
+
+using tool::SampleGroup;
+using tool::SampleLayer;
+
+class SampleCatalogueTest : public DatabaseTest {
+protected:
+    void Build() {
+        std::string failure;
+        ASSERT_TRUE(tool::BuildSampleCatalogue(*access, failure)) << failure;
+        ASSERT_TRUE(messages.messages().empty());
+    }
+
+    // Walks the stored tree beside the planned one: the same groups, in order, at each level,
+    // each with the planned layers in display order.
+    void ExpectGroups(const std::vector<SampleGroup>& planned, long parentId, int depth) {
+        CAutoReleaseArray<CGISLayerGroup*, CGISLayerGroup*> stored;
+        ASSERT_EQ(access->GetKidLayerGroups(parentId, stored), 2);
+        ASSERT_EQ(stored.GetSize(), static_cast<int>(planned.size()));
+        for (std::size_t i = 0; i < planned.size(); ++i) {
+            const CGISLayerGroup& group = *stored[static_cast<int>(i)];
+            SCOPED_TRACE(planned[i].name);
+            EXPECT_EQ(group.LayerGroupName, planned[i].name);
+            EXPECT_EQ(group.Remark, planned[i].remark);
+            ++groupsAtDepth[depth];
+            ExpectLayers(planned[i], group.LayerGroupID);
+            ExpectGroups(planned[i].kids, group.LayerGroupID, depth + 1);
+        }
+    }
+
+    void ExpectLayers(const SampleGroup& planned, long groupId) {
+        CAutoReleaseArray<CGISLayer*, CGISLayer*> stored;
+        ASSERT_EQ(access->GetKidLayers(groupId, stored, ""), 2);
+        ASSERT_EQ(stored.GetSize(), static_cast<int>(planned.layers.size()));
+        std::set<long> parseIds;
+        for (std::size_t i = 0; i < planned.layers.size(); ++i) {
+            const SampleLayer& plan = planned.layers[i];
+            CGISLayer& layer = *stored[static_cast<int>(i)];
+            SCOPED_TRACE(plan.alias);
+            EXPECT_EQ(layer.LayerName, plan.name);
+            EXPECT_EQ(layer.LayerAlias, plan.alias);
+            EXPECT_EQ(layer.ShapeType, plan.shapeType);
+            ++layersOfShape[layer.ShapeType];
+            ASSERT_NE(layer.SpacialDBInfo(), nullptr);
+            EXPECT_EQ(layer.SpacialDBInfo()->DBAlias,
+                      tool::SampleSpacialDBs()[static_cast<std::size_t>(plan.database)].alias);
+            ExpectFields(plan, layer.LayerID);
+
+            CArray<CKGFieldRelation*, CKGFieldRelation*> relations;
+            EXPECT_EQ(access->GetFieldRelationOfGISLayer(layer.LayerID, relations), 2);
+            EXPECT_EQ(relations.GetSize(), static_cast<int>(plan.relations.size()));
+            ReleaseArrayData(relations, 0);
+
+            int hasVerifyUpdate = 0;
+            EXPECT_EQ(access->ExistingLayerVerifyUpdate(layer.LayerID, hasVerifyUpdate), 1);
+            EXPECT_EQ(hasVerifyUpdate,
+                      plan.database == tool::kPlanningDB && plan.shapeType != 4 ? 1 : 0);
+
+            CLayerEx extension;
+            const long hasExtension = access->GetGISLayerEx(layer.LayerID, extension);
+            // Raster layers are not drawn in CAD.
+            EXPECT_EQ(hasExtension, plan.shapeType == 4 ? 1 : 2);
+            if (hasExtension != 2) continue;
+            EXPECT_EQ(extension.DWGEntType, CLayerEx(plan.shapeType).DWGEntType);
+            ++extensions;
+            parseIds.insert(extension.LayerParseID);
+            allParseIds.insert(extension.LayerParseID);
+        }
+        if (planned.figure.cadLayers.empty()) return;
+        // The group's layers share one parse id, which names the group's figure layer.
+        ASSERT_EQ(parseIds.size(), 1u);
+        CFigureLayer figure;
+        figure.ParseID = *parseIds.begin();
+        ASSERT_EQ(access->GetFigureLayer(figure), 2);
+        EXPECT_EQ(figure.Name, planned.figure.name);
+        EXPECT_EQ(figure.GetCADInfoSize(), static_cast<int>(planned.figure.cadLayers.size()));
+        ASSERT_NE(figure.GetDefaultLayerInfo(), nullptr);
+        ++figureLayers;
+    }
+
+    void ExpectFields(const SampleLayer& plan, long layerId) {
+        CAutoReleaseArray<CGISFieldInfo*, CGISFieldInfo*> fields;
+        access->GetLayerFieldInfo(layerId, fields);
+        std::vector<std::string> names;
+        for (const CGISFieldInfo* field : fields) {
+            EXPECT_EQ(field->Sequence, static_cast<long>(names.size()));
+            names.push_back(field->FieldName.str());
+        }
+        std::vector<std::string> planned(plan.systemFields.begin(), plan.systemFields.end());
+        for (const tool::SampleField& field : plan.userFields) planned.push_back(field.name);
+        EXPECT_EQ(names, planned);
+        // System fields carry what the library's builder gives them.
+        for (const CGISFieldInfo* field : fields) {
+            if (field->FieldName != "OBJECTID") continue;
+            EXPECT_EQ(field->DataType, 2);
+            EXPECT_FALSE(field->IsWritable);
+            EXPECT_EQ(field->StatusInfo, 6);
+        }
+        storedFields += fields.GetSize();
+    }
+
+    std::map<int, int> groupsAtDepth;
+    std::map<long, int> layersOfShape;
+    std::set<long> allParseIds;
+    int extensions = 0;
+    int figureLayers = 0;
+    int storedFields = 0;
+};
+
+TEST_F(SampleCatalogueTest, HoldsTheTwoSpatialDatabasesOfBothTypes) {
+    Build();
+    CAutoReleaseArray<CSpacialDBInfo*, CSpacialDBInfo*> stored;
+    ASSERT_EQ(access->GetAllSpacialDBInfo(stored), 2);
+    ASSERT_EQ(stored.GetSize(), static_cast<int>(tool::SampleSpacialDBs().size()));
+    std::set<std::string> types;
+    for (int i = 0; i < stored.GetSize(); ++i) {
+        const tool::SampleSpacialDB& plan = tool::SampleSpacialDBs()[static_cast<std::size_t>(i)];
+        CString server, dbName, user, password, dbType, port;
+        stored[i]->GetConnectParam(server, dbName, user, password, dbType, port);
+        EXPECT_EQ(stored[i]->DBAlias, plan.alias);
+        EXPECT_EQ(server, plan.server);
+        EXPECT_EQ(password, plan.password);
+        EXPECT_EQ(port, plan.port);
+        types.insert(dbType.str());
+    }
+    EXPECT_EQ(types, (std::set<std::string>{kDBTypeArcSDE, kDBTypeVexor}));
+    // The empty password went in as the placeholder of the packed text.
+    EXPECT_EQ(Count("GHGIS_SpacialDBInfo", "ConnectionString LIKE '%PWD=__NULL__ %'"), 1);
+}
+
+TEST_F(SampleCatalogueTest, HoldsThePlannedTreeWithEveryLayerAndWhatHangsOnIt) {
+    Build();
+    ExpectGroups(tool::SampleGroups(), -1, 1);
+
+    // Three levels of groups, a few dozen layers, every shape kind.
+    EXPECT_EQ(groupsAtDepth.size(), 3u);
+    EXPECT_EQ(groupsAtDepth.rbegin()->first, 3);
+    for (long shape = 0; shape <= 4; ++shape) EXPECT_GT(layersOfShape[shape], 0) << shape;
+    int layers = 0;
+    for (const auto& [shape, count] : layersOfShape) layers += count;
+    EXPECT_GE(layers, 24);
+
+    // Nothing stored beyond what the tree shows.
+    EXPECT_EQ(Count("GHGIS_LayerGroup"), groupsAtDepth[1] + groupsAtDepth[2] + groupsAtDepth[3]);
+    EXPECT_EQ(Count("GHGIS_Layer"), layers);
+    EXPECT_EQ(Count("GHGIS_LayerGroupLayerRelation"), layers);
+    EXPECT_EQ(Count("GH_FieldInfo"), storedFields);
+    EXPECT_EQ(Count("GH_LayerEx"), extensions);
+    EXPECT_GE(figureLayers, 1);
+    EXPECT_EQ(Count("GH_FigureLayerIndex"), figureLayers);
+    // Parse ids are the ones the library handed out: 1 upwards, none skipped.
+    EXPECT_EQ(*allParseIds.begin(), 1);
+    EXPECT_EQ(*allParseIds.rbegin(), static_cast<long>(allParseIds.size()));
+    EXPECT_EQ(access->GetMaxParseIdOfLayerEx(), static_cast<long>(allParseIds.size()) + 1);
+}
+
+TEST_F(SampleCatalogueTest, AFailedStepNamesItselfAndLeavesNothingBehind) {
+    Exec("DROP TABLE GH_FigureLayerIndex");
+    std::string failure;
+    EXPECT_FALSE(tool::BuildSampleCatalogue(*access, failure));
+    EXPECT_NE(failure.find("figure layer '道路中心线'"), std::string::npos) << failure;
+    ASSERT_FALSE(messages.messages().empty());
+    EXPECT_EQ(messages.messages()[0].caption, "数据库错误");
+    // Spatial databases and groups were written before the failure and went with it.
+    for (const char* table :
+         {"GHGIS_SpacialDBInfo", "GHGIS_LayerGroup", "GHGIS_Layer", "GH_FieldInfo", "GH_LayerEx"})
+        EXPECT_EQ(Count(table), 0) << table;
+
+    // The connection is still usable after the rollback.
+    CGISLayerGroup group;
+    group.LayerGroupName = "after";
+    EXPECT_EQ(access->AddLayerGroup(group), 2);
+}
+
+}  // namespace
+}  // namespace ghdb::test
