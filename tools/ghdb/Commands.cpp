@@ -6,7 +6,8 @@ namespace ghdb::tool {
 
 const std::vector<Command>& AllCommands() {
     static const std::vector<Command> commands = {
-        {"init", "ghdb init FILE", "create an empty configuration database file", RunInit},
+        {"init", "ghdb init FILE | CONNECTION",
+         "create an empty configuration database file, or the tables on a server", RunInit},
         {"connstr",
          "ghdb connstr encode SERVER DATABASE USER PASSWORD | decode STRING | test STRING",
          "build, take apart or test a connection string", RunConnstr},
