@@ -1,0 +1,33 @@
+#pragma once
+
+#include <sqlite3.h>
+
+#include <string>
+
+namespace ghdb::bench {
+
+// A fresh configuration database file with every table and no rows, named after `tag`; its
+// connection string. It holds one spatial database (DBID 1) for the layers to live in.
+std::string MakeConfigDatabase(const std::string& tag);
+
+// Layers written straight into the tables, in one transaction, for benchmark set-ups.
+struct LayerFill {
+    long groupId;
+    long firstLayerId;
+    int layers;
+    int fieldsPerLayer;
+    // An extension per layer whose parse id is the layer id, and a figure layer of three CAD
+    // layers under that parse id.
+    bool drawing;
+};
+
+// Stores group `groupId` as a root group when it is not there yet, then the layers of `fill`
+// linked to it with display orders 1, 2, 3 ... and their fields (and drawing rows).
+void FillGroup(sqlite3* db, const LayerFill& fill);
+
+// Runs a statement of the set-up; a failure ends the benchmark run.
+void ExecOrThrow(sqlite3* db, const std::string& sql);
+// The first column of the first row of a query, for checking what a benchmark left behind.
+long QueryLong(sqlite3* db, const std::string& sql);
+
+}  // namespace ghdb::bench
