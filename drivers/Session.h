@@ -57,6 +57,18 @@ struct Change {
     const _variant_t* value;
 };
 
+// The rows of a query read one after the other, for a single forward pass.
+class Cursor {
+public:
+    virtual ~Cursor() = default;
+    const std::vector<Column>& columns() const noexcept { return columns_; }
+    // Puts the next row into `row` (one value per column); false after the last row.
+    virtual bool next(std::vector<_variant_t>& row) = 0;
+
+protected:
+    std::vector<Column> columns_;
+};
+
 // The seam between the recordset layer and an engine. Every failure raises DriverError.
 class Session {
 public:
@@ -68,6 +80,9 @@ public:
     virtual void execute(const std::string& sql) = 0;
     // A read-only query.
     virtual RowSet query(const std::string& sql) = 0;
+    // A read-only query for one forward pass. An engine that cannot keep a result open beside
+    // other statements reads it whole first.
+    virtual std::unique_ptr<Cursor> openCursor(const std::string& sql);
     // `SELECT * FROM <table> <tail>`, with the identity of each row, for updating through
     // insertRow, updateRow and deleteRow.
     virtual RowSet queryTable(const std::string& table, const std::string& tail) = 0;

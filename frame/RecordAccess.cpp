@@ -60,10 +60,14 @@ long CRecordAccess::Open(CADORecordsetPtr& holder, const CString& sql, int showE
     return opened;
 }
 
+long CRecordAccess::OpenToRead(CADORecordsetPtr& holder, const CString& sql, int showError) const {
+    return holder.SetParam(connection_, sql, showError, adOpenForwardOnly);
+}
+
 long CRecordAccess::ReadOneRecordInfo(const CString& sql, CDBBaseClass* record) {
     try {
         CADORecordsetPtr holder;
-        const long opened = Open(holder, sql);
+        const long opened = OpenToRead(holder, sql);
         if (opened != 2) return opened;
         if (holder.Recordset()->EndOfFile()) return 1;
         Attach(*record);
@@ -80,7 +84,7 @@ long CRecordAccess::ReadOneRecordInfo(const CString& sql, CDBBaseClass* record) 
 long CRecordAccess::ReadMultiRecordInfo(const CString& sql, CMultiDBBaseClass* record) {
     try {
         CADORecordsetPtr holder;
-        const long opened = Open(holder, sql);
+        const long opened = OpenToRead(holder, sql);
         if (opened != 2) return opened;
         Attach(*record);
         RecordsetPtr& rs = holder.Recordset();
@@ -210,7 +214,7 @@ long CRecordAccess::CheckRecordInfoEmpty(const CString& sql, int& hasRows) {
     hasRows = 0;
     try {
         CADORecordsetPtr holder;
-        const long opened = Open(holder, sql);
+        const long opened = OpenToRead(holder, sql);
         if (opened != 2) return opened;
         hasRows = holder.Recordset()->EndOfFile() ? 0 : 1;
         return 1;
@@ -224,7 +228,7 @@ long CRecordAccess::GetMaxFieldValueFromTable(const CString& sql, long& value) {
     value = 0;
     try {
         CADORecordsetPtr holder;
-        const long opened = Open(holder, sql);
+        const long opened = OpenToRead(holder, sql);
         if (opened != 2) return opened;
         if (holder.Recordset()->EndOfFile()) return 1;
         FieldsPtr fields = holder.Recordset()->GetFields();

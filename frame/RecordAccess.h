@@ -81,6 +81,8 @@ private:
     }
     // Opens `sql`; on 2 the recordset stands on its first row (when it has one).
     long Open(CADORecordsetPtr& holder, const CString& sql, int showError = 1) const;
+    // As Open, for one forward pass that only reads.
+    long OpenToRead(CADORecordsetPtr& holder, const CString& sql, int showError = 1) const;
     template <class Each>
     long AddAll(const CString& sql, int count, Each each);
 
@@ -93,7 +95,7 @@ private:
 template <class T, class ARG>
 long CRecordAccess::ReadAllAsNew(const CString& sql, CArray<T*, ARG>& array, int showError) {
     CADORecordsetPtr holder;
-    const long opened = Open(holder, sql, showError);
+    const long opened = OpenToRead(holder, sql, showError);
     if (opened != 2) return opened;
     _variant_t scratch;
     try {
@@ -116,7 +118,7 @@ long CRecordAccess::ReadAllAsNew(const CString& sql, CArray<T*, ARG>& array, int
 template <class T, class ARG>
 long CRecordAccess::ReadAllAsValues(const CString& sql, T& working, CArray<T, ARG>& array) {
     CADORecordsetPtr holder;
-    const long opened = Open(holder, sql);
+    const long opened = OpenToRead(holder, sql);
     if (opened != 2) return opened;
     _variant_t scratch;
     try {

@@ -18,10 +18,11 @@ public:
 
     RecordsetPtr& Recordset() noexcept { return recordset_; }
 
-    // Opens `sql` on `connection` with a keyset cursor and optimistic locking: 2 when open,
-    // 1 when there is no connection, -1 when the engine refused it (its last error shown when
-    // `showError` is nonzero).
-    long SetParam(ConnectionPtr connection, const char* sql, int showError);
+    // Opens `sql` on `connection` with a keyset cursor and optimistic locking (or, for a single
+    // read pass, forward-only and read-only): 2 when open, 1 when there is no connection, -1
+    // when the engine refused it (its last error shown when `showError` is nonzero).
+    long SetParam(ConnectionPtr connection, const char* sql, int showError,
+                  CursorTypeEnum cursor = adOpenKeyset);
 
 private:
     RecordsetPtr recordset_;

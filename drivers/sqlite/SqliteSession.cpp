@@ -55,6 +55,38 @@ bool StartsWithWord(const std::string& sql, const char* word) {
     return sql.size() - i >= n && strncasecmp(sql.c_str() + i, word, n) == 0;
 }
 
+_variant_t ColumnValue(sqlite3_stmt* stmt, int i);
+
+// Puts a column into `out`, reusing the text capacity it already has.
+void ReadColumnInto(sqlite3_stmt* stmt, int i, _variant_t& out) {
+    switch (sqlite3_column_type(stmt, i)) {
+        case SQLITE_INTEGER: {
+            const sqlite3_int64 v = sqlite3_column_int64(stmt, i);
+            out.str.clear();
+            if (v >= INT32_MIN && v <= INT32_MAX) {
+                out.vt = VT_I4;
+                out.lVal = static_cast<int>(v);
+            } else {
+                out.vt = VT_I8;
+                out.llVal = v;
+            }
+            return;
+        }
+        case SQLITE_FLOAT:
+            out.str.clear();
+            out.vt = VT_R8;
+            out.dblVal = sqlite3_column_double(stmt, i);
+            return;
+        case SQLITE_TEXT:
+            out.vt = VT_BSTR;
+            out.str.assign(reinterpret_cast<const char*>(sqlite3_column_text(stmt, i)),
+                           static_cast<std::size_t>(sqlite3_column_bytes(stmt, i)));
+            return;
+        default:
+            out = ColumnValue(stmt, i);
+    }
+}
+
 _variant_t ColumnValue(sqlite3_stmt* stmt, int i) {
     switch (sqlite3_column_type(stmt, i)) {
         case SQLITE_INTEGER: {
@@ -110,6 +142,39 @@ int Bind(sqlite3_stmt* stmt, int index, const _variant_t& v) {
     }
 }
 
+// Steps a statement of its own, so that other statements may run while it is open.
+class SqliteCursor final : public Cursor {
+public:
+    SqliteCursor(sqlite3* db, const std::string& sql) : db_(db) {
+        if (sqlite3_prepare_v2(db_, sql.c_str(), static_cast<int>(sql.size()), &stmt_, nullptr) !=
+            SQLITE_OK)
+            Fail(db_);
+        if (!stmt_) Fail("the statement is empty");
+        const int count = sqlite3_column_count(stmt_);
+        for (int i = 0; i < count; ++i) {
+            const char* name = sqlite3_column_name(stmt_, i);
+            columns_.push_back(Column{name ? name : "", false});
+        }
+    }
+    ~SqliteCursor() override { sqlite3_finalize(stmt_); }
+    SqliteCursor(const SqliteCursor&) = delete;
+    SqliteCursor& operator=(const SqliteCursor&) = delete;
+
+    bool next(std::vector<_variant_t>& row) override {
+        const int rc = sqlite3_step(stmt_);
+        if (rc == SQLITE_DONE) return false;
+        if (rc != SQLITE_ROW) Fail(db_);
+        row.resize(columns_.size());
+        for (std::size_t i = 0; i < columns_.size(); ++i)
+            ReadColumnInto(stmt_, static_cast<int>(i), row[i]);
+        return true;
+    }
+
+private:
+    sqlite3* db_;
+    sqlite3_stmt* stmt_ = nullptr;
+};
+
 class SqliteSession final : public Session {
 public:
     SqliteSession(const std::string& path, OpenMode mode) {
@@ -159,6 +224,10 @@ public:
         RowSet set;
         read(stmt, set, 0);
         return set;
+    }
+
+    std::unique_ptr<Cursor> openCursor(const std::string& sql) override {
+        return std::make_unique<SqliteCursor>(db_, RewriteForEngine(schema::Engine::SQLite, sql));
     }
 
     RowSet queryTable(const std::string& table, const std::string& tail) override {

@@ -147,7 +147,7 @@ bool Meets(int order, const std::string& op) {
 
 }  // namespace
 
-void Recordset::Open(const char* source, const ConnectionPtr& connection, CursorTypeEnum,
+void Recordset::Open(const char* source, const ConnectionPtr& connection, CursorTypeEnum cursorType,
                      LockTypeEnum lockType, long) {
     if (open_) throw _com_error(E_FAIL, "Operation is not allowed when the object is open.");
     if (!connection)
@@ -156,10 +156,20 @@ void Recordset::Open(const char* source, const ConnectionPtr& connection, Cursor
     connection->Log(sql);
     driver::Session& session = connection->Session();
     const auto tableQuery = lockType == adLockReadOnly ? std::nullopt : ParseTableQuery(sql);
+    const bool forward = cursorType == adOpenForwardOnly && lockType == adLockReadOnly;
+    std::vector<std::string> names;
     try {
-        set_ = tableQuery ? session.queryTable(tableQuery->table, tableQuery->tail)
-                          : session.query(sql);
+        if (forward) {
+            cursor_ = session.openCursor(sql);
+            atEnd_ = !cursor_->next(current_);
+            for (const auto& c : cursor_->columns()) names.push_back(c.name);
+        } else {
+            set_ = tableQuery ? session.queryTable(tableQuery->table, tableQuery->tail)
+                              : session.query(sql);
+            for (const auto& c : set_.columns) names.push_back(c.name);
+        }
     } catch (const driver::DriverError& e) {
+        cursor_.reset();
         connection->Raise(e);
     }
     connection_ = connection;
@@ -168,9 +178,6 @@ void Recordset::Open(const char* source, const ConnectionPtr& connection, Cursor
     liveRows_ = static_cast<long>(set_.rows());
     position_ = 0;
     mode_ = Mode::None;
-    std::vector<std::string> names;
-    names.reserve(set_.width());
-    for (const auto& c : set_.columns) names.push_back(c.name);
     fields_.Reset(*this, names);
     open_ = true;
 }
@@ -179,6 +186,7 @@ void Recordset::Close() {
     requireOpen();
     open_ = false;
     connection_.reset();
+    cursor_.reset();
     set_ = driver::RowSet();
     deleted_.clear();
     buffer_.clear();
@@ -209,22 +217,33 @@ long Recordset::step(long from, int direction) const noexcept {
 }
 
 bool Recordset::EndOfFile() const noexcept {
+    if (open_ && cursor_) return atEnd_;
     return !open_ || position_ >= static_cast<long>(set_.rows());
 }
 
 // A set without rows is at both ends at once.
 bool Recordset::BOF() const noexcept {
+    if (open_ && cursor_) return atEnd_ && position_ == 0;
     return !open_ || position_ < 0 || (liveRows_ == 0 && EndOfFile());
+}
+
+void Recordset::requireScrollable() const {
+    requireOpen();
+    if (cursor_)
+        throw _com_error(adErrFeatureNotAvailable, "Rowset does not support fetching backward.");
 }
 
 void Recordset::MoveFirst() {
     requireOpen();
+    // A forward-only result stands on its first row until it is moved.
+    if (cursor_ && position_ == 0) return;
+    requireScrollable();
     commitPending();
     position_ = step(-1, 1);
 }
 
 void Recordset::MoveLast() {
-    requireOpen();
+    requireScrollable();
     commitPending();
     position_ = step(static_cast<long>(set_.rows()), -1);
 }
@@ -233,29 +252,39 @@ void Recordset::MoveNext() {
     requireOpen();
     commitPending();
     if (EndOfFile()) NoCurrentRecord();
+    if (cursor_) {
+        try {
+            atEnd_ = !cursor_->next(current_);
+        } catch (const driver::DriverError& e) {
+            raise(e);
+        }
+        ++position_;
+        return;
+    }
     position_ = step(position_, 1);
 }
 
 void Recordset::MovePrevious() {
-    requireOpen();
+    requireScrollable();
     commitPending();
     if (BOF()) NoCurrentRecord();
     position_ = step(position_, -1);
 }
 
+// As ADO answers for a forward-only result, whose rows are not counted ahead: -1.
 long Recordset::GetRecordCount() const {
     requireOpen();
-    return liveRows_;
+    return cursor_ ? -1 : liveRows_;
 }
 
 long Recordset::GetBookmark() const {
-    requireOpen();
+    requireScrollable();
     if (mode_ == Mode::Adding || !isRow(position_)) NoCurrentRecord();
     return position_;
 }
 
 void Recordset::PutBookmark(long bookmark) {
-    requireOpen();
+    requireScrollable();
     commitPending();
     if (!isRow(bookmark)) NoCurrentRecord();
     position_ = bookmark;
@@ -325,7 +354,7 @@ void Recordset::Delete(AffectEnum) {
 }
 
 void Recordset::Find(const char* criteria, long skip, SearchDirectionEnum direction) {
-    requireOpen();
+    requireScrollable();
     const auto criterion = ParseCriterion(criteria ? criteria : "");
     if (!criterion)
         throw _com_error(E_INVALIDARG,
@@ -352,6 +381,10 @@ void Recordset::Find(const char* criteria, long skip, SearchDirectionEnum direct
 
 const _variant_t& Recordset::value(std::size_t column) const {
     requireOpen();
+    if (cursor_) {
+        if (atEnd_) NoCurrentRecord();
+        return current_[column];
+    }
     if (mode_ != Mode::None) return buffer_[column];
     if (!isRow(position_)) NoCurrentRecord();
     return set_.values[static_cast<std::size_t>(position_) * set_.width() + column];

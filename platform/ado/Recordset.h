@@ -11,7 +11,8 @@ namespace ghdb {
 
 // A query result held in memory and navigated there, with a keyset cursor's behaviour: the
 // rows are fixed when opened, RecordCount is exact, and a `SELECT * FROM <table> ...` result
-// can add, change and delete rows of that table.
+// can add, change and delete rows of that table. Opened forward-only and read-only, it instead
+// reads one row at a time for a single pass (RecordCount is then -1, as in ADO).
 class Recordset {
 public:
     static RecordsetPtr Create() { return std::make_shared<Recordset>(); }
@@ -49,6 +50,7 @@ private:
 
     void requireOpen() const;
     void requireUpdatable() const;
+    void requireScrollable() const;
     void commitPending();
     bool isRow(long position) const noexcept;
     long step(long from, int direction) const noexcept;
@@ -68,6 +70,9 @@ private:
     std::vector<char> dirty_;
     std::vector<driver::Change> changes_;
     Fields fields_;
+    std::unique_ptr<driver::Cursor> cursor_;  // forward-only results
+    std::vector<_variant_t> current_;
+    bool atEnd_ = false;
 };
 
 }  // namespace ghdb

@@ -43,6 +43,31 @@ TEST_F(RecordsetTest, NavigatesWithExactCountsAndEnds) {
     EXPECT_THROW(empty->GetFields()->GetItem("Name")->GetValue(), _com_error);
 }
 
+TEST_F(RecordsetTest, AForwardOnlyResultIsReadOnceFromFirstToLast) {
+    RecordsetPtr rs = Recordset::Create();
+    rs->Open("SELECT Name FROM GHT_Item ORDER BY Name", connection, adOpenForwardOnly,
+             adLockReadOnly, adCmdText);
+    EXPECT_EQ(rs->GetRecordCount(), -1);
+    EXPECT_FALSE(rs->BOF());
+    rs->MoveFirst();  // still on the first row
+    std::string names;
+    for (; !rs->EndOfFile(); rs->MoveNext())
+        names += rs->GetFields()->GetItem("NAME")->GetValue().str;
+    EXPECT_EQ(names, "abc");
+    EXPECT_THROW(rs->MoveFirst(), _com_error);
+    EXPECT_THROW(rs->MovePrevious(), _com_error);
+    EXPECT_THROW(rs->GetFields()->GetItem("Name")->GetValue(), _com_error);
+    EXPECT_THROW(rs->AddNew(), _com_error);
+
+    RecordsetPtr empty = Recordset::Create();
+    empty->Open("SELECT Name FROM GHT_Item WHERE 1 = 0", connection, adOpenForwardOnly,
+                adLockReadOnly, adCmdText);
+    EXPECT_TRUE(empty->BOF());
+    EXPECT_TRUE(empty->EndOfFile());
+    // Other statements run while a forward-only result is open.
+    EXPECT_NO_THROW(connection->Execute("UPDATE GHT_Item SET Code = 2", nullptr, adCmdText));
+}
+
 TEST_F(RecordsetTest, JoinsAreReadOnlyAndTheFirstOfTwoNamesWins) {
     Exec("INSERT INTO GHT_Kid (MasterID, Name) VALUES (1, 'kid')");
     RecordsetPtr rs =
