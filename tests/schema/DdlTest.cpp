@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "schema/DatabaseParam.h"
 #include "schema/Ddl.h"
 
 namespace ghdb::schema {
@@ -165,7 +166,8 @@ TEST_P(SqliteSchema, OnlyIdentityColumnsAreKeysAndTheyAreAssignedByTheDatabase) 
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Schema, SqliteSchema, ::testing::Values(Database::Config, Database::Mis));
+INSTANTIATE_TEST_SUITE_P(Schema, SqliteSchema, ::testing::Values(Database::Config, Database::Mis),
+                         DatabaseName);
 
 class SqliteConfigSchema : public ::testing::Test {
 protected:
@@ -377,7 +379,8 @@ TEST_P(ServerEngines, SqlServerStatementsAreGuardedAndUseTheCollation) {
         });
 }
 
-INSTANTIATE_TEST_SUITE_P(Schema, ServerEngines, ::testing::Values(Database::Config, Database::Mis));
+INSTANTIATE_TEST_SUITE_P(Schema, ServerEngines, ::testing::Values(Database::Config, Database::Mis),
+                         DatabaseName);
 
 // A bare ORDER or PRECISION column would not parse on SQL Server.
 TEST(ServerEngines, KeywordColumnsAreQuoted) {

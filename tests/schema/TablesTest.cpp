@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "schema/DatabaseParam.h"
 #include "schema/Tables.h"
 
 namespace ghdb::schema {
@@ -101,7 +102,8 @@ TEST_P(EveryDatabase, NamesAreUniqueAndIndexesNameExistingColumns) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Schema, EveryDatabase, ::testing::Values(Database::Config, Database::Mis));
+INSTANTIATE_TEST_SUITE_P(Schema, EveryDatabase, ::testing::Values(Database::Config, Database::Mis),
+                         DatabaseName);
 
 TEST(SchemaTables, ConfigHoldsEveryConfigurationTable) {
     const std::set<std::string> expected = {"GHGIS_SpacialDBInfo",
