@@ -196,6 +196,9 @@ public:
             run("PRAGMA schema_version");
             if (path != ":memory:") run("PRAGMA journal_mode=WAL");
             run("PRAGMA synchronous=FULL");
+            // Cascades over thousands of layers touch many index pages; a 16 MB page cache keeps
+            // them from being read again within one operation.
+            run("PRAGMA cache_size=-16000");
         } catch (...) {
             sqlite3_close(db_);
             throw;
