@@ -4,6 +4,7 @@
 #include <map>
 #include <vector>
 
+#include "support/ArrayOperationRuns.h"
 #include "support/BenchRow.h"
 
 namespace ghdb::bench {
@@ -23,16 +24,11 @@ CString Text(sqlite3_stmt* stmt, int i) {
 }
 
 void ReadAllAsNewObjects(benchmark::State& state) {
-    const int rows = static_cast<int>(state.range(0));
-    CRecordAccess ops(nullptr, CRecordAccess::UpdateFailure::Report);
-    ops.SetConnectionString(Database(rows).c_str());
-    for (auto _ : state) {
-        CArray<CBenchRow*, CBenchRow*&> records;
-        if (ops.ReadAllAsNew("SELECT * FROM GHB_Row", records, 1) != 2 || records.GetSize() != rows)
-            state.SkipWithError("read failed");
-        ReleaseArrayData(records, 0);
-    }
-    state.SetItemsProcessed(state.iterations() * rows);
+    ReadAllRecords(state, Database(static_cast<int>(state.range(0))));
+}
+
+void AddAllFromValues(benchmark::State& state) {
+    AddAllRecords(state, Database(0));
 }
 
 void ReadAllDirect(benchmark::State& state) {
@@ -72,21 +68,6 @@ void ReadAllDirect(benchmark::State& state) {
     }
     sqlite3_finalize(stmt);
     sqlite3_close(db);
-    state.SetItemsProcessed(state.iterations() * rows);
-}
-
-void AddAllFromValues(benchmark::State& state) {
-    const int rows = static_cast<int>(state.range(0));
-    CRecordAccess ops(nullptr, CRecordAccess::UpdateFailure::Report);
-    ops.SetConnectionString(Database(0).c_str());
-    CArray<CBenchRow, CBenchRow&> values = SampleRows(rows);
-    for (auto _ : state) {
-        state.PauseTiming();
-        ops.DeleteRecordInfo("DELETE FROM GHB_Row");
-        state.ResumeTiming();
-        if (ops.AddAllFromValues("SELECT * FROM GHB_Row WHERE (1 = -1)", values) != 2)
-            state.SkipWithError("insert failed");
-    }
     state.SetItemsProcessed(state.iterations() * rows);
 }
 

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "support/ArrayOperationRuns.h"
 #include "support/BenchRow.h"
 
 namespace ghdb::bench {
@@ -83,17 +84,13 @@ double Double(SQLHSTMT stmt, SQLUSMALLINT column) {
 }
 
 void ReadAll(benchmark::State& state, const std::string& connection) {
-    const int rows = static_cast<int>(state.range(0));
-    FillBenchTable(connection, rows);
-    CRecordAccess ops(nullptr, CRecordAccess::UpdateFailure::Report);
-    ops.SetConnectionString(connection.c_str());
-    for (auto _ : state) {
-        CArray<CBenchRow*, CBenchRow*&> records;
-        if (ops.ReadAllAsNew("SELECT * FROM GHB_Row", records, 1) != 2 || records.GetSize() != rows)
-            state.SkipWithError("read failed");
-        ReleaseArrayData(records, 0);
-    }
-    state.SetItemsProcessed(state.iterations() * rows);
+    FillBenchTable(connection, static_cast<int>(state.range(0)));
+    ReadAllRecords(state, connection);
+}
+
+void AddAll(benchmark::State& state, const std::string& connection) {
+    FillBenchTable(connection, 0);
+    AddAllRecords(state, connection);
 }
 
 void ReadAllDirect(benchmark::State& state, const std::string& connection) {
@@ -133,22 +130,6 @@ void ReadAllDirect(benchmark::State& state, const std::string& connection) {
         SQLFreeHandle(SQL_HANDLE_STMT, stmt);
         if (static_cast<int>(records.size()) != rows) state.SkipWithError("read failed");
         for (CBenchRow* r : records) delete r;
-    }
-    state.SetItemsProcessed(state.iterations() * rows);
-}
-
-void AddAll(benchmark::State& state, const std::string& connection) {
-    const int rows = static_cast<int>(state.range(0));
-    FillBenchTable(connection, 0);
-    CRecordAccess ops(nullptr, CRecordAccess::UpdateFailure::Report);
-    ops.SetConnectionString(connection.c_str());
-    CArray<CBenchRow, CBenchRow&> values = SampleRows(rows);
-    for (auto _ : state) {
-        state.PauseTiming();
-        ops.DeleteRecordInfo("DELETE FROM GHB_Row");
-        state.ResumeTiming();
-        if (ops.AddAllFromValues("SELECT * FROM GHB_Row WHERE (1 = -1)", values) != 2)
-            state.SkipWithError("insert failed");
     }
     state.SetItemsProcessed(state.iterations() * rows);
 }

@@ -10,16 +10,12 @@
 
 #include "schema/DatabaseParam.h"
 #include "schema/Ddl.h"
+#include "support/Text.h"
 
 namespace ghdb::schema {
 namespace {
 
-std::string Lower(std::string_view text) {
-    std::string lower(text);
-    std::ranges::transform(lower, lower.begin(),
-                           [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return lower;
-}
+using test::Lower;
 
 bool StartsWith(std::string_view text, std::string_view prefix) {
     return text.substr(0, prefix.size()) == prefix;

@@ -9,16 +9,12 @@
 
 #include "schema/DatabaseParam.h"
 #include "schema/Tables.h"
+#include "support/Text.h"
 
 namespace ghdb::schema {
 namespace {
 
-std::string Lower(std::string_view text) {
-    std::string lower(text);
-    std::ranges::transform(lower, lower.begin(),
-                           [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return lower;
-}
+using test::Lower;
 
 const ColumnDef* FindColumn(const TableDef& table, std::string_view name) {
     for (const ColumnDef& column : table.columns) {

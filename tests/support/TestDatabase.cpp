@@ -49,14 +49,6 @@ void EmptyServerDatabase(Connection& connection) {
 
 }  // namespace
 
-bool ContainsNoCase(const std::string& text, const std::string& word) {
-    auto lower = [](std::string s) {
-        for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        return s;
-    };
-    return lower(text).find(lower(word)) != std::string::npos;
-}
-
 bool OnSqlite() {
     return ServerConnection() == nullptr;
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ghdb.h"
+#include "support/Text.h"
 
 namespace ghdb::test {
 
@@ -28,9 +29,6 @@ private:
     std::vector<Message> messages_;
     MessageHandler previous_;
 };
-
-// Whether `text` holds `word`, ignoring case (engines fold unquoted names differently).
-bool ContainsNoCase(const std::string& text, const std::string& word);
 
 // The engine the suite runs on: GHDB_TEST_CONNECTION names a server database (ODBC
 // connection string); without it every test gets a fresh SQLite file.
