@@ -23,7 +23,7 @@
 #include "frame/RecordAccess.h"
 #include "frame/RecordsetPtr.h"
 #include "frame/SchemaInstaller.h"
-#include "frame/SqlQuote.h"
+#include "frame/Statement.h"
 #include "platform/ado/Connection.h"
 #include "platform/ado/Field.h"
 #include "platform/ado/Recordset.h"

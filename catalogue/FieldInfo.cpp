@@ -3,6 +3,7 @@
 #include "catalogue/PageInfo.h"
 #include "frame/BaseClassAccess.h"
 #include "frame/Columns.h"
+#include "frame/ObjectArrays.h"
 
 namespace ghdb {
 
@@ -130,25 +131,18 @@ const ColumnTable<CGISFieldInfo>& WriteColumnsTable() {
     return columns;
 }
 
-// Replaces the stored fields of a layer by `count` fields, numbered 0, 1, 2 ... in order: all
-// of them, or none when a step fails (the old rows then stay). `done` is the success status.
-template <class Each, class AddAll>
-long ReplaceLayerFields(CRecordAccess& db, long layerId, int count, Each each, AddAll addAll,
-                        long done) {
-    return db.RunInTransaction(CRecordAccess::Commit::OnSuccess, [&]() -> long {
-        // Going on after a failed delete would store the new rows beside the old ones.
-        const long deleted = db.DeleteRecordInfo(
-            FormatString("DELETE FROM GH_FieldInfo WHERE (LayerID = %d)", layerId));
-        if (deleted < 0) return deleted;
-        for (int i = 0; i < count; ++i) {
-            CGISFieldInfo& field = each(i);
-            field.LayerID = layerId;
-            field.Sequence = i;
-        }
-        const long added =
-            addAll(FormatString("SELECT * FROM GH_FieldInfo WHERE (LayerID = %d)", layerId));
-        return added == 2 ? done : added;
-    });
+// Numbers the fields 0, 1, 2 ... in array order under the layer, and replaces the layer's
+// stored fields by them, all or nothing. `done` is the success status.
+template <class Fields>
+long ReplaceLayerFields(CRecordAccess& db, long layerId, Fields& fields, long done) {
+    for (int i = 0; i < fields.GetSize(); ++i) {
+        CGISFieldInfo& field = RecordAt(fields, i);
+        field.LayerID = layerId;
+        field.Sequence = i;
+    }
+    return db.ReplaceAll(FormatString("DELETE FROM GH_FieldInfo WHERE (LayerID = %d)", layerId),
+                         FormatString("SELECT * FROM GH_FieldInfo WHERE (LayerID = %d)", layerId),
+                         fields, done);
 }
 
 }  // namespace
@@ -299,16 +293,12 @@ long CBaseClassAccess::DeleteAllLayerFieldInfo(long layerId) {
 
 long CBaseClassAccess::UpdateLayerFieldInfo(long layerId,
                                             CArray<CGISFieldInfo*, CGISFieldInfo*>& fields) {
-    return ReplaceLayerFields(
-        db_, layerId, fields.GetSize(), [&](int i) -> CGISFieldInfo& { return *fields[i]; },
-        [&](const CString& sql) { return db_.AddAllFromPointers(sql, fields); }, 1);
+    return ReplaceLayerFields(db_, layerId, fields, 1);
 }
 
 long CBaseClassAccess::UpdateLayerFieldInfo(long layerId,
                                             CArray<CGISFieldInfo, CGISFieldInfo&>& fields) {
-    return ReplaceLayerFields(
-        db_, layerId, fields.GetSize(), [&](int i) -> CGISFieldInfo& { return fields[i]; },
-        [&](const CString& sql) { return db_.AddAllFromValues(sql, fields); }, 2);
+    return ReplaceLayerFields(db_, layerId, fields, 2);
 }
 
 void CBaseClassAccess::MakeSomeFieldInfo(long layerId, CString name, long sequence,

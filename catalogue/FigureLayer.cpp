@@ -124,14 +124,12 @@ void CFigureLayer::WriteKidToFields(FieldsPtr& fields, int index) {
 
 namespace {
 
-// Replaces the CAD layer rows of `parseId` by the CAD layers of `fl`. A failed delete stops
-// here: writing on would store the new rows beside the old ones.
+// Replaces the CAD layer rows of `parseId` by the CAD layers of `fl`, all or nothing.
 long ReplaceCADLayers(CRecordAccess& db, long parseId, CFigureLayer& fl) {
-    if (db.DeleteRecordInfo(
-            FormatString("DELETE FROM GH_FigureLayer WHERE (ParseID = %d)", parseId)) < 0)
-        return -1;
-    return db.EditMultiRecordInfo(
-        FormatString("SELECT * FROM GH_FigureLayer WHERE (ParseID = %d)", parseId), &fl);
+    return db.ReplaceAllWith(
+        FormatString("DELETE FROM GH_FigureLayer WHERE (ParseID = %d)", parseId),
+        FormatString("SELECT * FROM GH_FigureLayer WHERE (ParseID = %d)", parseId),
+        fl.GetCADInfoSize(), [&](int i) -> CDBBaseClass& { return fl.GetCADLayerInfo(i); });
 }
 
 }  // namespace
@@ -161,7 +159,7 @@ long CBaseClassAccess::GetFigureLayer(CFigureLayer& fl) {
 
 long CBaseClassAccess::AddFigureLayer(CFigureLayer& fl) {
     if (fl.GetCADInfoSize() == 0) return -1;
-    return db_.RunInTransaction(CRecordAccess::Commit::OnSuccess, [&]() -> long {
+    return db_.RunAllOrNothing([&]() -> long {
         if (db_.AddNewOneRecordInfo("SELECT * FROM GH_FigureLayerIndex WHERE (1 = -1)", &fl) != 2)
             return -1;
         return db_.EditMultiRecordInfo("SELECT * FROM GH_FigureLayer WHERE (1 = -1)", &fl);
@@ -170,7 +168,7 @@ long CBaseClassAccess::AddFigureLayer(CFigureLayer& fl) {
 
 long CBaseClassAccess::EditFigureLayer(CFigureLayer& fl, int editIndex) {
     if (fl.GetCADInfoSize() == 0) return -1;
-    return db_.RunInTransaction(CRecordAccess::Commit::OnSuccess, [&]() -> long {
+    return db_.RunAllOrNothing([&]() -> long {
         if (editIndex != 0 &&
             db_.EditOneRecordInfo(FormatString(kIndexOfParseId, fl.ParseID), &fl) != 2)
             return -1;
@@ -180,35 +178,28 @@ long CBaseClassAccess::EditFigureLayer(CFigureLayer& fl, int editIndex) {
 
 long CBaseClassAccess::EditFigureLayer_Local(long parseId, CFigureLayer& fl) {
     if (fl.GetCADInfoSize() == 0) return -1;
-    return db_.RunInTransaction(CRecordAccess::Commit::OnSuccess,
-                                [&]() -> long { return ReplaceCADLayers(db_, parseId, fl); });
+    return ReplaceCADLayers(db_, parseId, fl);
 }
 
 long CBaseClassAccess::DeleteFigureLayer(long parseId) {
-    return db_.RunInTransaction(CRecordAccess::Commit::Always, [&]() -> long {
-        db_.DeleteRecordInfo(
-            FormatString("Delete FROM GH_FigureLayerIndex WHERE (ParseID = %d)", parseId));
-        return db_.DeleteRecordInfo(
-            FormatString("Delete FROM GH_FigureLayer WHERE (ParseID = %d)", parseId));
-    });
+    return db_.RunCascade(
+        CRecordAccess::CascadeStatus::LastStep,
+        {FormatString("Delete FROM GH_FigureLayerIndex WHERE (ParseID = %d)", parseId),
+         FormatString("Delete FROM GH_FigureLayer WHERE (ParseID = %d)", parseId)});
 }
 
 long CBaseClassAccess::DeleteFigureLayerEx(long parseId) {
     // The figure layer goes only while an extension still names it, so its rows are removed
     // before the extensions that name it.
-    return db_.RunInTransaction(CRecordAccess::Commit::Always, [&]() -> long {
-        db_.DeleteRecordInfo(
-            FormatString("Delete  FROM GH_FigureLayerIndex where GH_FigureLayerIndex.ParseID in "
-                         "(select LayerParseID from GH_LayerEx) AND GH_FigureLayerIndex.ParseID = "
-                         "%d",
-                         parseId));
-        db_.DeleteRecordInfo(
-            FormatString("Delete FROM GH_FigureLayer where GH_FigureLayer.ParseID in (select "
-                         "LayerParseID from GH_LayerEx) AND GH_FigureLayer.ParseID = %d",
-                         parseId));
-        return db_.DeleteRecordInfo(
-            FormatString("Delete FROM GH_LayerEx where GH_LayerEx.LayerParseID = %d", parseId));
-    });
+    return db_.RunCascade(
+        CRecordAccess::CascadeStatus::LastStep,
+        {FormatString("Delete  FROM GH_FigureLayerIndex where GH_FigureLayerIndex.ParseID in "
+                      "(select LayerParseID from GH_LayerEx) AND GH_FigureLayerIndex.ParseID = %d",
+                      parseId),
+         FormatString("Delete FROM GH_FigureLayer where GH_FigureLayer.ParseID in (select "
+                      "LayerParseID from GH_LayerEx) AND GH_FigureLayer.ParseID = %d",
+                      parseId),
+         FormatString("Delete FROM GH_LayerEx where GH_LayerEx.LayerParseID = %d", parseId)});
 }
 
 long CBaseClassAccess::ExistingFigureLayer(long parseId, int& exists) {

@@ -301,8 +301,9 @@ void CGISLayer::AfterUpdateNew(FieldsPtr& fields, _variant_t&) {
 }
 
 long CBaseClassAccess::AddLayer(long groupId, CGISLayer& layer) {
-    // The layer row and its link are stored together or not at all.
-    return db_.RunInTransaction(CRecordAccess::Commit::OnSuccess, [&]() -> long {
+    // The layer row and its link are stored together or not at all; the link's display order
+    // is read and used without another writer in between.
+    return db_.RunSerialised("GHGIS_LayerGroupLayerRelation", [&]() -> long {
         const long dispOrder = GetMaxDisporderOfLayer(groupId);
         const long added =
             db_.AddNewOneRecordInfo("SELECT * FROM GHGIS_Layer WHERE (1 = -1)", &layer);
@@ -313,8 +314,11 @@ long CBaseClassAccess::AddLayer(long groupId, CGISLayer& layer) {
 }
 
 long CBaseClassAccess::AddLayerOfCustom(CGISLayer& layer, int custom) {
-    if (custom) layer.LayerID = GetMinIDOfAllGISLayeres();
-    return db_.AddNewOneRecordInfo("SELECT * FROM GHGIS_Layer WHERE (1 = -1)", &layer);
+    if (!custom) return db_.AddNewOneRecordInfo("SELECT * FROM GHGIS_Layer WHERE (1 = -1)", &layer);
+    return db_.RunSerialised("GHGIS_Layer", [&] {
+        layer.LayerID = GetMinIDOfAllGISLayeres();
+        return db_.AddNewOneRecordInfo("SELECT * FROM GHGIS_Layer WHERE (1 = -1)", &layer);
+    });
 }
 
 long CBaseClassAccess::GetMinIDOfAllGISLayeres() {
@@ -342,8 +346,10 @@ long CBaseClassAccess::MoveLayer(long newGroupId, long layerId) {
 }
 
 long CBaseClassAccess::AddGISLayerToOneGroup(long layerId, long groupId) {
-    CGroupLayerLink link(groupId, layerId, GetMaxDisporderOfLayer(groupId));
-    return db_.AddNewOneRecordInfo(kNewLinkRow, &link);
+    return db_.RunSerialised("GHGIS_LayerGroupLayerRelation", [&] {
+        CGroupLayerLink link(groupId, layerId, GetMaxDisporderOfLayer(groupId));
+        return db_.AddNewOneRecordInfo(kNewLinkRow, &link);
+    });
 }
 
 long CBaseClassAccess::DelGroupLayerByLayer(long layerId) {

@@ -4,7 +4,7 @@
 #include "frame/BaseClassAccess.h"
 #include "frame/Columns.h"
 #include "frame/ObjectArrays.h"
-#include "frame/SqlQuote.h"
+#include "frame/Statement.h"
 
 namespace ghdb {
 
@@ -246,8 +246,10 @@ long CBaseClassAccess::GetMaxDisporderOfLayerGroup(long parentId) {
 }
 
 long CBaseClassAccess::AddLayerGroup(CGISLayerGroup& grp) {
-    grp.DispOrder = GetMaxDisporderOfLayerGroup(grp.ParentGroupID);
-    return db_.AddNewOneRecordInfo("SELECT * FROM GHGIS_LayerGroup WHERE (1 = -1)", &grp);
+    return db_.RunSerialised("GHGIS_LayerGroup", [&] {
+        grp.DispOrder = GetMaxDisporderOfLayerGroup(grp.ParentGroupID);
+        return db_.AddNewOneRecordInfo("SELECT * FROM GHGIS_LayerGroup WHERE (1 = -1)", &grp);
+    });
 }
 
 long CBaseClassAccess::EditLayerGroup(CGISLayerGroup& grp) {
@@ -276,18 +278,20 @@ bool CBaseClassAccess::IsHasInLayerGroupRel(long layerId, long groupId) {
 
 long CBaseClassAccess::DeleteLayerGroup(long groupId) {
     if (groupId < 0) return 1;
-    return db_.RunInTransaction(CRecordAccess::Commit::Always, [&] {
+    return db_.RunCascade(CRecordAccess::CascadeStatus::LastStep, [&](auto& cascade) {
         std::unordered_set<long> visited;
-        DeleteLayerGroupKids(groupId, visited);
-        return db_.DeleteRecordInfo(FormatString(kDeleteGroupRows, groupId, groupId));
+        DeleteLayerGroupKids(cascade, groupId, visited);
+        cascade.Step(FormatString(kDeleteGroupRows, groupId, groupId));
     });
 }
 
-long CBaseClassAccess::DeleteLayerGroupKids(long groupId, std::unordered_set<long>& visited) {
+long CBaseClassAccess::DeleteLayerGroupKids(CRecordAccess::Cascade& cascade, long groupId,
+                                            std::unordered_set<long>& visited) {
     visited.insert(groupId);
-    db_.DeleteRecordInfo(FormatString(kUnlinkSharedLayers, groupId, groupId));
-    for (const char* statement : kGroupCascade)
-        db_.DeleteRecordInfo(FormatString(statement, groupId));
+    // Without the unlinking, the statements below would take a shared layer for the group's own
+    // and remove it from the other groups too.
+    cascade.Guard(FormatString(kUnlinkSharedLayers, groupId, groupId));
+    for (const char* statement : kGroupCascade) cascade.Step(FormatString(statement, groupId));
 
     CAutoReleaseArray<CGISLayerGroup*, CGISLayerGroup*> kids;
     const long opened = db_.ReadAllAsNew(
@@ -298,9 +302,9 @@ long CBaseClassAccess::DeleteLayerGroupKids(long groupId, std::unordered_set<lon
         const long kidId = kids[i]->LayerGroupID;
         // A group met before lies on a cycle of parent links: it is being removed already.
         if (visited.count(kidId)) continue;
-        DeleteLayerGroupKids(kidId, visited);
+        DeleteLayerGroupKids(cascade, kidId, visited);
         // Every level of the tree goes, not only the direct children of the group removed.
-        db_.DeleteRecordInfo(FormatString(kDeleteGroupRows, kidId, kidId));
+        cascade.Step(FormatString(kDeleteGroupRows, kidId, kidId));
     }
     return 2;
 }

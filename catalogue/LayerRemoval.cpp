@@ -9,7 +9,7 @@ namespace ghdb {
 long CBaseClassAccess::DeleteLayer(long layerId) {
     // Everything that names the layer goes before the layer row. The figure layer is found
     // through the layer's extension, so it goes before the extension.
-    db_.RunInTransaction(CRecordAccess::Commit::Always, [&] {
+    return db_.RunCascade(CRecordAccess::CascadeStatus::Done, [&](auto&) {
         DelFieldRelationByLayer(layerId);
         DeleteAllLayerFieldInfo(layerId);
         DelPageInfoByLayer(layerId);
@@ -26,9 +26,7 @@ long CBaseClassAccess::DeleteLayer(long layerId) {
         DeleteRoadStandByLayerID(layerId);
         DelGroupLayerByLayer(layerId);
         db_.DeleteRecordInfo(FormatString("DELETE FROM GHGIS_Layer WHERE LayerID = %d ", layerId));
-        return 2L;
     });
-    return 2;
 }
 
 void CGISLayerGroup::DeleteLayer(CGISLayer* layer) {

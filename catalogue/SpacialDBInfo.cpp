@@ -163,11 +163,8 @@ long CBaseClassAccess::DeleteSpacialDBInfo(long dbId) {
         "Delete FROM GHGIS_Layer WHERE (GHGIS_Layer.DBID = %d)",
         "Delete FROM GHGIS_SpacialDBInfo WHERE (DBID = %d)",
     };
-    return db_.RunInTransaction(CRecordAccess::Commit::Always, [&] {
-        long status = 1;
-        for (const char* statement : kCascade)
-            status = db_.DeleteRecordInfo(FormatString(statement, dbId));
-        return status;
+    return db_.RunCascade(CRecordAccess::CascadeStatus::LastStep, [&](auto& cascade) {
+        for (const char* statement : kCascade) cascade.Step(FormatString(statement, dbId));
     });
 }
 

@@ -97,7 +97,8 @@ public:
 
     // A transaction scope either stops at the first failure (and is rolled back), or keeps
     // going after failed statements (`keepGoing`), in which case a failed statement must undo
-    // only itself.
+    // only itself. A transaction takes the write lock when it begins, waiting for other writers
+    // as long as a single statement would.
     virtual void begin(bool keepGoing) = 0;
     virtual void commit() = 0;
     virtual void rollback() = 0;
@@ -105,6 +106,13 @@ public:
     virtual void releaseSavepoint(const std::string& name) = 0;
     // Undoes the work since the savepoint and ends it.
     virtual void rollbackToSavepoint(const std::string& name) = 0;
+    // Whether the engine still holds the transaction that begin() opened: false once it has
+    // rolled it back by itself.
+    virtual bool inTransaction() = 0;
+    // Until the transaction ends, no other transaction that serialises on `name` runs.
+    virtual void serialise(const std::string& name) = 0;
+    // Whether the link to the engine is gone for good (the server went away).
+    virtual bool connectionLost() { return false; }
 };
 
 enum class OpenMode { Existing, CreateIfMissing };

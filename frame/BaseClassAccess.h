@@ -257,7 +257,8 @@ private:
     // The next custom layer id.
     long GetMinIDOfAllGISLayeres();
     // Removes what hangs under the group and the groups below it (not `visited` again).
-    long DeleteLayerGroupKids(long groupId, std::unordered_set<long>& visited);
+    long DeleteLayerGroupKids(CRecordAccess::Cascade& cascade, long groupId,
+                              std::unordered_set<long>& visited);
     // Deletes the cached records; run by the destructor.
     void ReleaseCatalogueCaches();
 

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <initializer_list>
+#include <limits>
+#include <type_traits>
 #include <variant>
 #include <vector>
 
@@ -10,15 +11,39 @@
 
 namespace ghdb {
 
-// One column of a record class: its name and the member it lands in. The member's type picks
-// the conversion: long (VT_I4), short (VT_I2), float (VT_R4), double (VT_R8), BOOL and bool
-// (VT_BOOL), CString (text).
+// What a column does in a record's life.
+enum class ColumnRole {
+    ReadWrite,  // read and written
+    Identity,   // assigned by the database: read, never written, read back after an insert
+    WriteOnly,  // written but never read into the member
+};
+
+// How a member is stored when that differs from the member's own type.
+enum class Stored {
+    AsMember,  // long as VT_I4, short VT_I2, float VT_R4, double VT_R8, BOOL/bool VT_BOOL, text
+    Int16,     // a long in a 2-byte integer column; a value that does not fit fails its column
+    Single,    // a double in a single-precision column
+    Integer,   // a BOOL in an integer column, written as its own value
+};
+
+// One column of a record class: its name, the member it lands in, its role and how it is
+// stored. A `_variant_t` member takes the column's value as it comes and writes it as it is.
 template <class Record>
 struct ColumnOf {
-    using Member = std::variant<long Record::*, short Record::*, float Record::*, double Record::*,
-                                BOOL Record::*, bool Record::*, CString Record::*>;
+    using Member =
+        std::variant<long Record::*, short Record::*, float Record::*, double Record::*,
+                     BOOL Record::*, bool Record::*, CString Record::*, _variant_t Record::*>;
+    template <class M>
+    ColumnOf(const char* columnName, M Record::*m, ColumnRole r = ColumnRole::ReadWrite)
+        : name(columnName), member(m), role(r) {}
+    template <class M>
+    ColumnOf(const char* columnName, M Record::*m, Stored s, ColumnRole r = ColumnRole::ReadWrite)
+        : name(columnName), member(m), role(r), stored(s) {}
+
     const char* name;
     Member member;
+    ColumnRole role = ColumnRole::ReadWrite;
+    Stored stored = Stored::AsMember;
 };
 
 template <class Record>
@@ -43,6 +68,8 @@ bool Convert(const _variant_t& value, T& out) {
     } else if constexpr (std::is_same_v<T, CString>) {
         if (value.vt == VT_BSTR) return out = CString(value.str), true;
         if (auto v = VariantToText(value)) return out = CString(std::move(*v)), true;
+    } else if constexpr (std::is_same_v<T, _variant_t>) {
+        return out = value, true;
     }
     return false;
 }
@@ -57,17 +84,54 @@ _variant_t ToVariant(const T& value) {
         return _variant_t(value);
 }
 
+// The value written for a member stored as `stored`; false when it cannot be stored so.
+template <class T>
+bool StoredVariant(const T& value, Stored stored, _variant_t& out) {
+    if constexpr (std::is_same_v<T, long>) {
+        if (stored == Stored::Int16) {
+            if (value < std::numeric_limits<short>::min() ||
+                value > std::numeric_limits<short>::max())
+                return false;
+            out = _variant_t(static_cast<std::int16_t>(value));
+            return true;
+        }
+    } else if constexpr (std::is_same_v<T, double>) {
+        if (stored == Stored::Single) {
+            out = _variant_t(static_cast<float>(value));
+            return true;
+        }
+    } else if constexpr (std::is_same_v<T, BOOL>) {
+        if (stored == Stored::Integer) {
+            out = _variant_t(static_cast<long>(value));
+            return true;
+        }
+    } else if constexpr (std::is_same_v<T, _variant_t>) {
+        if (value.IsEmptyOrNull()) return false;
+    }
+    out = ToVariant(value);
+    return true;
+}
+
 }  // namespace detail
 
 // Reads one column into a member. A missing column, a NULL and a value that does not convert
 // all leave the member as it was, and never fail the record.
 template <class T>
-void ReadColumn(FieldsPtr& fields, const char* name, T& member) noexcept {
+void ReadColumn(FieldsPtr& fields, const char* name, T& member,
+                Stored stored = Stored::AsMember) noexcept {
     try {
         Field* field = fields->Find(name);
         if (!field) return;
         const _variant_t& value = field->GetValue();
         if (value.IsEmptyOrNull()) return;
+        if constexpr (std::is_same_v<T, long>) {
+            // A 2-byte column is read as such, so that what could not be stored reads alike.
+            if (stored == Stored::Int16) {
+                short small = 0;
+                if (detail::Convert(value, small)) member = small;
+                return;
+            }
+        }
         detail::Convert(value, member);
     } catch (...) {
     }
@@ -76,9 +140,13 @@ void ReadColumn(FieldsPtr& fields, const char* name, T& member) noexcept {
 // Writes one member into a column. A missing or refusing column is skipped; nothing is ever
 // written as NULL.
 template <class T>
-void WriteColumn(FieldsPtr& fields, const char* name, const T& member) noexcept {
+void WriteColumn(FieldsPtr& fields, const char* name, const T& member,
+                 Stored stored = Stored::AsMember) noexcept {
     try {
-        if (Field* field = fields->Find(name)) field->PutValue(detail::ToVariant(member));
+        Field* field = fields->Find(name);
+        if (!field) return;
+        _variant_t value;
+        if (detail::StoredVariant(member, stored, value)) field->PutValue(value);
     } catch (...) {
     }
 }
@@ -86,15 +154,32 @@ void WriteColumn(FieldsPtr& fields, const char* name, const T& member) noexcept 
 template <class Record>
 void ReadColumns(FieldsPtr& fields, const ColumnTable<Record>& columns, Record& record) {
     for (const auto& column : columns)
-        std::visit([&](auto member) { ReadColumn(fields, column.name, record.*member); },
-                   column.member);
+        if (column.role != ColumnRole::WriteOnly)
+            std::visit(
+                [&](auto member) {
+                    ReadColumn(fields, column.name, record.*member, column.stored);
+                },
+                column.member);
 }
 
 template <class Record>
 void WriteColumns(FieldsPtr& fields, const ColumnTable<Record>& columns, const Record& record) {
     for (const auto& column : columns)
-        std::visit([&](auto member) { WriteColumn(fields, column.name, record.*member); },
-                   column.member);
+        if (column.role != ColumnRole::Identity)
+            std::visit(
+                [&](auto member) {
+                    WriteColumn(fields, column.name, record.*member, column.stored);
+                },
+                column.member);
+}
+
+// Reads back the columns the database assigned to a row just added.
+template <class Record>
+void ReadIdentityColumns(FieldsPtr& fields, const ColumnTable<Record>& columns, Record& record) {
+    for (const auto& column : columns)
+        if (column.role == ColumnRole::Identity)
+            std::visit([&](auto member) { ReadColumn(fields, column.name, record.*member); },
+                       column.member);
 }
 
 }  // namespace ghdb

@@ -8,6 +8,16 @@ namespace ghdb {
 // Ownership helpers for arrays of records. A pointer array owns its records: each non-null
 // element was made with new and is freed with delete.
 
+// The record at `index` of a pointer array or of a value array.
+template <class T, class ARG>
+T& RecordAt(CArray<T*, ARG>& array, int index) {
+    return *array[index];
+}
+template <class T, class ARG>
+T& RecordAt(CArray<T, ARG>& array, int index) {
+    return array[index];
+}
+
 // Nonzero `shallow`: `target` becomes a copy of `source`'s pointers (its former elements are
 // dropped without being freed, and afterwards only one of the two arrays may free the records).
 // Zero: deep copies of `source`'s records are appended to `target`.

@@ -65,7 +65,7 @@ long CRecordAccess::OpenToRead(CADORecordsetPtr& holder, const CString& sql, int
 }
 
 long CRecordAccess::ReadOneRecordInfo(const CString& sql, CDBBaseClass* record) {
-    try {
+    return Guarded([&]() -> long {
         CADORecordsetPtr holder;
         const long opened = OpenToRead(holder, sql);
         if (opened != 2) return opened;
@@ -75,14 +75,11 @@ long CRecordAccess::ReadOneRecordInfo(const CString& sql, CDBBaseClass* record) 
         FieldsPtr fields = holder.Recordset()->GetFields();
         record->ReadFromFields(fields, scratch);
         return 2;
-    } catch (...) {
-        ReportError();
-        return -1;
-    }
+    });
 }
 
 long CRecordAccess::ReadMultiRecordInfo(const CString& sql, CMultiDBBaseClass* record) {
-    try {
+    return Guarded([&]() -> long {
         CADORecordsetPtr holder;
         const long opened = OpenToRead(holder, sql);
         if (opened != 2) return opened;
@@ -97,14 +94,11 @@ long CRecordAccess::ReadMultiRecordInfo(const CString& sql, CMultiDBBaseClass* r
             rs->MoveNext();
         }
         return any ? 2 : 1;
-    } catch (...) {
-        ReportError();
-        return -1;
-    }
+    });
 }
 
 long CRecordAccess::EditOneRecordInfo(const CString& sql, CDBBaseClass* record) {
-    try {
+    return Guarded([&]() -> long {
         CADORecordsetPtr holder;
         const long opened = Open(holder, sql);
         if (opened != 2) return opened;
@@ -118,14 +112,11 @@ long CRecordAccess::EditOneRecordInfo(const CString& sql, CDBBaseClass* record) 
         }
         Attach(*record);
         return result;
-    } catch (...) {
-        ReportError();
-        return -1;
-    }
+    });
 }
 
 long CRecordAccess::EditMultiRecordInfo(const CString& sql, CMultiDBBaseClass* record) {
-    try {
+    return Guarded([&]() -> long {
         CADORecordsetPtr holder;
         const long opened = Open(holder, sql);
         if (opened != 2) return opened;
@@ -139,14 +130,11 @@ long CRecordAccess::EditMultiRecordInfo(const CString& sql, CMultiDBBaseClass* r
             record->AfterKidUpdateNew(fields, index);
         }
         return index > 0 ? 2 : 1;
-    } catch (...) {
-        ReportError();
-        return -1;
-    }
+    });
 }
 
 long CRecordAccess::AddNewOneRecordInfo(const CString& sql, CDBBaseClass* record) {
-    try {
+    return Guarded([&]() -> long {
         CADORecordsetPtr holder;
         const long opened = holder.SetParam(connection_, sql, 1);
         if (opened != 2) return opened;
@@ -157,6 +145,8 @@ long CRecordAccess::AddNewOneRecordInfo(const CString& sql, CDBBaseClass* record
         if (updateFailure_ == UpdateFailure::Notice) {
             try {
                 rs->Update();
+            } catch (const TransactionLost&) {
+                throw;
             } catch (const _com_error& e) {
                 const CString text = FormatString("\n\tSource:%s \n\tdescription:%s \n",
                                                   e.Source().c_str(), e.Description().c_str());
@@ -170,63 +160,129 @@ long CRecordAccess::AddNewOneRecordInfo(const CString& sql, CDBBaseClass* record
         record->AfterUpdateNew(fields, scratch);
         Attach(*record);
         return 2;
-    } catch (...) {
-        ReportError();
-        return -1;
-    }
+    });
 }
 
 long CRecordAccess::DeleteRecordInfo(const CString& sql) {
-    try {
+    return Guarded([&]() -> long {
         if (!connection_) throw _com_error(E_FAIL, "no connection");
         return connection_->Execute(sql, nullptr, adCmdText) ? 2 : 1;
-    } catch (...) {
-        ReportError();
-        return -1;
-    }
+    });
 }
 
 long CRecordAccess::ExecuteSilently(const CString& sql) {
-    try {
-        if (!connection_) return -1;
-        return connection_->Execute(sql, nullptr, adOptionUnspecified) ? 2 : 1;
-    } catch (...) {
-        return -1;
-    }
+    if (!connection_) return -1;
+    return Guarded(
+        [&]() -> long { return connection_->Execute(sql, nullptr, adOptionUnspecified) ? 2 : 1; },
+        false);
 }
 
-long CRecordAccess::RunInTransaction(Commit commit, const std::function<long()>& steps) {
+namespace {
+
+// Thrown by a cascade's guard statement to end the cascade; its error has been shown.
+struct CascadeStopped {};
+
+// Counts the open scopes of an access object while one runs.
+class ScopeCount {
+public:
+    explicit ScopeCount(int& count) : count_(count) { ++count_; }
+    ~ScopeCount() { --count_; }
+    ScopeCount(const ScopeCount&) = delete;
+    ScopeCount& operator=(const ScopeCount&) = delete;
+
+private:
+    int& count_;
+};
+
+}  // namespace
+
+long CRecordAccess::RunScope(bool cascade, const char* serialiseOn,
+                             const std::function<long()>& steps) {
     if (!connection_) return steps();
+    ScopeCount counted(scopes_);
     try {
-        Transaction transaction(*connection_, commit == Commit::Always
-                                                  ? Transaction::Kind::Cascade
-                                                  : Transaction::Kind::AllOrNothing);
+        Transaction transaction(
+            *connection_, cascade ? Transaction::Kind::Cascade : Transaction::Kind::AllOrNothing);
+        if (serialiseOn) transaction.Serialise(serialiseOn);
         const long result = steps();
-        if (commit == Commit::Always || result >= 0) transaction.Commit();
+        if (cascade || result >= 0) transaction.Commit();
         return result;
+    } catch (const TransactionLost&) {
+        // An enclosing scope of this object stops too and reports once.
+        if (scopes_ > 1) throw;
+        ReportError();
+        return -1;
+    } catch (const CascadeStopped&) {
+        if (scopes_ > 1) throw;
+        return -1;
     } catch (...) {
         ReportError();
         return -1;
     }
+}
+
+long CRecordAccess::RunAllOrNothing(const std::function<long()>& steps) {
+    return RunScope(false, nullptr, steps);
+}
+
+long CRecordAccess::RunSerialised(const char* table, const std::function<long()>& steps) {
+    return RunScope(false, table, steps);
+}
+
+long CRecordAccess::RunCascade(CascadeStatus status, const std::function<void(Cascade&)>& body) {
+    Cascade cascade(*this);
+    return RunScope(true, nullptr, [&]() -> long {
+        body(cascade);
+        return status == CascadeStatus::Done ? 2 : cascade.last();
+    });
+}
+
+long CRecordAccess::RunCascade(CascadeStatus status, std::initializer_list<CString> statements) {
+    return RunCascade(status, [&](Cascade& cascade) {
+        for (const CString& sql : statements) cascade.Step(sql);
+    });
+}
+
+long CRecordAccess::Cascade::Step(const CString& sql) {
+    return last_ = db_.DeleteRecordInfo(sql);
+}
+
+long CRecordAccess::Cascade::StepSilently(const CString& sql) {
+    return last_ = db_.ExecuteSilently(sql);
+}
+
+long CRecordAccess::Cascade::Guard(const CString& sql) {
+    last_ = db_.DeleteRecordInfo(sql);
+    if (last_ < 0) throw CascadeStopped{};
+    return last_;
 }
 
 long CRecordAccess::CheckRecordInfoEmpty(const CString& sql, int& hasRows) {
     hasRows = 0;
-    try {
+    return Guarded([&]() -> long {
         CADORecordsetPtr holder;
         const long opened = OpenToRead(holder, sql);
         if (opened != 2) return opened;
         hasRows = holder.Recordset()->EndOfFile() ? 0 : 1;
         return 1;
-    } catch (...) {
-        ReportError();
-        return -1;
-    }
+    });
+}
+
+long CRecordAccess::CountRows(const CString& sql, long& count) {
+    count = 0;
+    return Guarded([&]() -> long {
+        CADORecordsetPtr holder;
+        const long opened = OpenToRead(holder, sql);
+        if (opened != 2) return opened;
+        RecordsetPtr& rs = holder.Recordset();
+        for (; !rs->EndOfFile(); rs->MoveNext()) ++count;
+        return 2;
+    });
 }
 
 long CRecordAccess::GetMaxFieldValueFromTable(const CString& sql, long& value) {
     value = 0;
-    try {
+    return Guarded([&]() -> long {
         CADORecordsetPtr holder;
         const long opened = OpenToRead(holder, sql);
         if (opened != 2) return opened;
@@ -234,10 +290,7 @@ long CRecordAccess::GetMaxFieldValueFromTable(const CString& sql, long& value) {
         FieldsPtr fields = holder.Recordset()->GetFields();
         ReadColumn(fields, "MaxValue", value);
         return 2;
-    } catch (...) {
-        ReportError();
-        return -1;
-    }
+    });
 }
 
 long CRecordAccess::ChangeOneFieldlongValue(const CString& table, const CString& field,

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <functional>
+#include <initializer_list>
 #include <unordered_map>
 #include <unordered_set>
 
 #include "frame/Columns.h"
 #include "frame/DBBaseClass.h"
+#include "frame/ObjectArrays.h"
 #include "frame/RecordsetPtr.h"
 #include "platform/mfc/CArray.h"
 #include "platform/mfc/CString.h"
@@ -50,13 +52,74 @@ public:
     long ChangeOneFieldlongValue(const CString& table, const CString& field, long oldValue,
                                  long newValue);
 
-    enum class Commit { Always, OnSuccess };
-    // Runs several statements as one unit: a cascade (Commit::Always) keeps going after a
-    // failed step and commits what ran, so that a crash cannot leave it half done; an
-    // all-or-nothing write (Commit::OnSuccess) is rolled back when `steps` returns a negative
-    // status. Returns what `steps` returns, or -1 after the report when no transaction can be
-    // had.
-    long RunInTransaction(Commit commit, const std::function<long()>& steps);
+    // ---- Work of several statements ----
+    //
+    // Every scope below runs in one transaction that takes the write lock when it begins. When
+    // the engine rolls the transaction back by itself (a trigger's rollback, a full disk, a
+    // lost connection), nothing more runs: the error is shown and the scope answers -1.
+
+    // Runs `steps` all or nothing: committed when they return a status of 0 or more, rolled
+    // back otherwise. Returns what `steps` returns.
+    long RunAllOrNothing(const std::function<long()>& steps);
+    // As RunAllOrNothing, and serialised against every other writer of `table` that does the
+    // same, for work that computes a position or a key from the rows it reads (greatest + 1).
+    long RunSerialised(const char* table, const std::function<long()>& steps);
+
+    // How a cascade answers when it has run to its end.
+    enum class CascadeStatus {
+        LastStep,  // the status of its last step
+        Done,      // 2, whatever the steps answered
+    };
+    // The statements of a cascade: each that fails alone is reported and undone alone, and the
+    // cascade goes on; what ran is committed together.
+    class Cascade {
+    public:
+        // Runs a statement; a failure is shown. Its status: 2 run, -1 failed.
+        long Step(const CString& sql);
+        // As Step, without a message.
+        long StepSilently(const CString& sql);
+        // A statement that the later ones rely on (without it they would remove rows that must
+        // stay): when it fails the error is shown, the whole cascade is rolled back and
+        // answers -1.
+        long Guard(const CString& sql);
+        // Records the status of a step made through another operation.
+        long Note(long status) { return last_ = status; }
+        long last() const noexcept { return last_; }
+
+    private:
+        friend class CRecordAccess;
+        explicit Cascade(CRecordAccess& db) : db_(db) {}
+        CRecordAccess& db_;
+        long last_ = 1;
+    };
+    long RunCascade(CascadeStatus status, const std::function<void(Cascade&)>& body);
+    // A cascade of plain statements, run in order.
+    long RunCascade(CascadeStatus status, std::initializer_list<CString> statements);
+
+    // Replaces the rows `deleteSql` removes by the given records, added one by one in array
+    // order through `selectSql` (a SELECT * of the table): all or nothing. When a step fails the
+    // old rows are back, the error has been shown and the answer is -1; else `done`.
+    template <class T, class ARG>
+    long ReplaceAll(const CString& deleteSql, const CString& selectSql, CArray<T*, ARG>& records,
+                    long done = 2);
+    template <class T, class ARG>
+    long ReplaceAll(const CString& deleteSql, const CString& selectSql, CArray<T, ARG>& records,
+                    long done = 2);
+    // As ReplaceAll, for `count` records made by `each(i)` (returning a CDBBaseClass&), as when
+    // the rows are built from plain values.
+    template <class Each>
+    long ReplaceAllWith(const CString& deleteSql, const CString& selectSql, int count, Each each,
+                        long done = 2);
+
+    // ---- Reading rows without a record class ----
+
+    // Calls `each(value)` with column `column` of every row, read as T (a value that does not
+    // convert gives T's default). 2 when the query opened (`rows` tells how many rows it had),
+    // 1 without a connection, -1 on a database error (shown).
+    template <class T, class Each>
+    long ReadColumnOfRows(const CString& sql, const char* column, Each each, int* rows = nullptr);
+    // The number of rows of a query: 2, 1 without a connection, -1 on a database error (shown).
+    long CountRows(const CString& sql, long& count);
 
     // Appends one new record per row; 2 whenever the query opened.
     template <class T, class ARG>
@@ -85,20 +148,41 @@ private:
     long OpenToRead(CADORecordsetPtr& holder, const CString& sql, int showError = 1) const;
     template <class Each>
     long AddAll(const CString& sql, int count, Each each);
+    long RunScope(bool cascade, const char* serialiseOn, const std::function<long()>& steps);
+    // Runs the body of an operation: any failure is shown (when `report`) and becomes -1. A
+    // transaction that the engine has ended stops the scope that holds it instead.
+    template <class Work>
+    long Guarded(Work work, bool report = true);
 
     CBaseClassAccess* owner_;
     UpdateFailure updateFailure_;
+    // How many scopes of this object are open, outermost first.
+    int scopes_ = 0;
     ConnectionPtr connection_;
     CString connectionString_;
 };
 
+template <class Work>
+long CRecordAccess::Guarded(Work work, bool report) {
+    try {
+        return work();
+    } catch (const TransactionLost&) {
+        if (scopes_ > 0) throw;
+        if (report) ReportError();
+        return -1;
+    } catch (...) {
+        if (report) ReportError();
+        return -1;
+    }
+}
+
 template <class T, class ARG>
 long CRecordAccess::ReadAllAsNew(const CString& sql, CArray<T*, ARG>& array, int showError) {
-    CADORecordsetPtr holder;
-    const long opened = OpenToRead(holder, sql, showError);
-    if (opened != 2) return opened;
-    _variant_t scratch;
-    try {
+    return Guarded([&]() -> long {
+        CADORecordsetPtr holder;
+        const long opened = OpenToRead(holder, sql, showError);
+        if (opened != 2) return opened;
+        _variant_t scratch;
         RecordsetPtr& rs = holder.Recordset();
         FieldsPtr fields = rs->GetFields();
         while (!rs->EndOfFile()) {
@@ -109,19 +193,16 @@ long CRecordAccess::ReadAllAsNew(const CString& sql, CArray<T*, ARG>& array, int
             rs->MoveNext();
         }
         return 2;
-    } catch (...) {
-        ReportError();
-        return -1;
-    }
+    });
 }
 
 template <class T, class ARG>
 long CRecordAccess::ReadAllAsValues(const CString& sql, T& working, CArray<T, ARG>& array) {
-    CADORecordsetPtr holder;
-    const long opened = OpenToRead(holder, sql);
-    if (opened != 2) return opened;
-    _variant_t scratch;
-    try {
+    return Guarded([&]() -> long {
+        CADORecordsetPtr holder;
+        const long opened = OpenToRead(holder, sql);
+        if (opened != 2) return opened;
+        _variant_t scratch;
         RecordsetPtr& rs = holder.Recordset();
         FieldsPtr fields = rs->GetFields();
         T blank;
@@ -135,19 +216,16 @@ long CRecordAccess::ReadAllAsValues(const CString& sql, T& working, CArray<T, AR
             rs->MoveNext();
         }
         return any ? 2 : 1;
-    } catch (...) {
-        ReportError();
-        return -1;
-    }
+    });
 }
 
 template <class Each>
 long CRecordAccess::AddAll(const CString& sql, int count, Each each) {
-    CADORecordsetPtr holder;
-    const long opened = Open(holder, sql);
-    if (opened != 2) return opened;
-    _variant_t scratch;
-    try {
+    return Guarded([&]() -> long {
+        CADORecordsetPtr holder;
+        const long opened = Open(holder, sql);
+        if (opened != 2) return opened;
+        _variant_t scratch;
         RecordsetPtr& rs = holder.Recordset();
         FieldsPtr fields = rs->GetFields();
         Transaction transaction(*connection_);
@@ -161,10 +239,7 @@ long CRecordAccess::AddAll(const CString& sql, int count, Each each) {
         }
         transaction.Commit();
         return 2;
-    } catch (...) {
-        ReportError();
-        return -1;
-    }
+    });
 }
 
 template <class T, class ARG>
@@ -177,13 +252,60 @@ long CRecordAccess::AddAllFromValues(const CString& sql, CArray<T, ARG>& array) 
     return AddAll(sql, array.GetSize(), [&](int i) -> CDBBaseClass& { return array[i]; });
 }
 
+template <class Each>
+long CRecordAccess::ReplaceAllWith(const CString& deleteSql, const CString& selectSql, int count,
+                                   Each each, long done) {
+    return RunAllOrNothing([&]() -> long {
+        // Adding after a failed delete would store the new rows beside the old ones.
+        const long deleted = DeleteRecordInfo(deleteSql);
+        if (deleted < 0) return deleted;
+        const long added = AddAll(selectSql, count, each);
+        return added == 2 ? done : -1;
+    });
+}
+
+template <class T, class ARG>
+long CRecordAccess::ReplaceAll(const CString& deleteSql, const CString& selectSql,
+                               CArray<T*, ARG>& records, long done) {
+    return ReplaceAllWith(
+        deleteSql, selectSql, records.GetSize(),
+        [&](int i) -> CDBBaseClass& { return RecordAt(records, i); }, done);
+}
+
+template <class T, class ARG>
+long CRecordAccess::ReplaceAll(const CString& deleteSql, const CString& selectSql,
+                               CArray<T, ARG>& records, long done) {
+    return ReplaceAllWith(
+        deleteSql, selectSql, records.GetSize(),
+        [&](int i) -> CDBBaseClass& { return RecordAt(records, i); }, done);
+}
+
+template <class T, class Each>
+long CRecordAccess::ReadColumnOfRows(const CString& sql, const char* column, Each each, int* rows) {
+    if (rows) *rows = 0;
+    return Guarded([&]() -> long {
+        CADORecordsetPtr holder;
+        const long opened = OpenToRead(holder, sql);
+        if (opened != 2) return opened;
+        RecordsetPtr& rs = holder.Recordset();
+        FieldsPtr fields = rs->GetFields();
+        for (; !rs->EndOfFile(); rs->MoveNext()) {
+            T value{};
+            ReadColumn(fields, column, value);
+            each(value);
+            if (rows) ++*rows;
+        }
+        return 2;
+    });
+}
+
 template <class T, class ARG>
 long CRecordAccess::SynchroniseById(const CString& sql, CArray<T, ARG>& array,
                                     const CString& idColumn) {
     CADORecordsetPtr holder;
     if (Open(holder, sql) != 2) return 1;
-    _variant_t scratch;
-    try {
+    return Guarded([&]() -> long {
+        _variant_t scratch;
         RecordsetPtr& rs = holder.Recordset();
         FieldsPtr fields = rs->GetFields();
         Transaction transaction(*connection_);
@@ -224,10 +346,7 @@ long CRecordAccess::SynchroniseById(const CString& sql, CArray<T, ARG>& array,
         }
         transaction.Commit();
         return 2;
-    } catch (...) {
-        ReportError();
-        return -1;
-    }
+    });
 }
 
 }  // namespace ghdb

@@ -232,6 +232,32 @@ public:
         releaseSavepoint(name);
     }
 
+    bool inTransaction() override {
+        if (!inTransaction_ || connectionLost()) return false;
+        // SQL Server rolls back the whole transaction for some errors (a deadlock, a doomed
+        // transaction); PostgreSQL keeps it unless the link is gone.
+        if (engine_ != Engine::SqlServer) return true;
+        try {
+            RowSet set;
+            runQuery("SELECT @@TRANCOUNT", set, nullptr);
+            return set.rows() == 1 && VariantToI4(set.values[0]).value_or(0) > 0;
+        } catch (const DriverError&) {
+            return false;
+        }
+    }
+
+    void serialise(const std::string& name) override {
+        const std::string sql = odbc::SerialiseStatement(engine_, name);
+        if (!sql.empty()) guarded([&] { run(sql); });
+    }
+
+    bool connectionLost() override {
+        SQLUINTEGER dead = SQL_CD_FALSE;
+        return SQL_SUCCEEDED(SQLGetConnectAttr(dbc_.get(), SQL_ATTR_CONNECTION_DEAD, &dead,
+                                               SQL_IS_UINTEGER, nullptr)) &&
+               dead == SQL_CD_TRUE;
+    }
+
 private:
     struct Catalogued {
         std::string name;

@@ -93,6 +93,18 @@ std::string TransactionStartStatement(Engine engine) {
                                        : std::string();
 }
 
+std::string SerialiseStatement(Engine engine, const std::string& name) {
+    std::string literal;
+    for (char c : name) {
+        if (c == '\'') literal += '\'';
+        literal += c;
+    }
+    if (engine == Engine::SqlServer)
+        return "EXEC sp_getapplock @Resource = N'ghdb." + literal +
+               "', @LockMode = 'Exclusive', @LockOwner = 'Transaction'";
+    return "SELECT pg_advisory_xact_lock(hashtext('ghdb." + literal + "'))";
+}
+
 std::string SavepointStatement(Engine engine, const std::string& name) {
     return (engine == Engine::SqlServer ? "SAVE TRANSACTION " : "SAVEPOINT ") + name;
 }

@@ -42,6 +42,10 @@ std::string TableColumnsQuery(schema::Engine engine);
 // where that is not needed.
 std::string TransactionStartStatement(schema::Engine engine);
 
+// Takes a lock named `name` that is held until the transaction ends (an advisory lock on
+// PostgreSQL, an application lock on SQL Server).
+std::string SerialiseStatement(schema::Engine engine, const std::string& name);
+
 std::string SavepointStatement(schema::Engine engine, const std::string& name);
 // Empty where the engine keeps savepoints until the transaction ends.
 std::string ReleaseSavepointStatement(schema::Engine engine, const std::string& name);

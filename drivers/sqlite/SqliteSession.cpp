@@ -327,11 +327,16 @@ public:
     }
 
     // SQLite undoes a failed statement by itself; the transaction goes on either way.
-    void begin(bool) override { run("BEGIN"); }
+    // IMMEDIATE takes the write lock at once, under the busy timeout: a deferred transaction
+    // that has read cannot wait for the lock when it first writes, and fails at once instead.
+    void begin(bool) override { run("BEGIN IMMEDIATE"); }
     void commit() override { run("COMMIT"); }
     void rollback() override { run("ROLLBACK"); }
     void savepoint(const std::string& name, bool) override { run("SAVEPOINT " + name); }
     void releaseSavepoint(const std::string& name) override { run("RELEASE " + name); }
+    bool inTransaction() override { return sqlite3_get_autocommit(db_) == 0; }
+    // The immediate transaction already excludes every other writer.
+    void serialise(const std::string&) override {}
     void rollbackToSavepoint(const std::string& name) override {
         run("ROLLBACK TO " + name);
         run("RELEASE " + name);

@@ -30,11 +30,14 @@ void Connection::OpenCreating(const char* connectionString) {
 
 void Connection::OpenWith(const char* connectionString, bool create) {
     if (session_) throw _com_error(E_FAIL, "Operation is not allowed when the object is open.");
+    connectionString_ = connectionString ? connectionString : "";
+    create_ = create;
     try {
-        session_ = driver::OpenSession(
-            connectionString ? connectionString : "",
-            create ? driver::OpenMode::CreateIfMissing : driver::OpenMode::Existing);
+        session_ = driver::OpenSession(connectionString_, create ? driver::OpenMode::CreateIfMissing
+                                                                 : driver::OpenMode::Existing);
         transactionDepth_ = 0;
+        transactionLost_ = false;
+        connectionLost_ = false;
     } catch (const driver::DriverError& e) {
         Raise(e);
     }
@@ -43,7 +46,10 @@ void Connection::OpenWith(const char* connectionString, bool create) {
 void Connection::Close() {
     if (!session_) ClosedConnection();
     session_.reset();
+    retired_.clear();
     transactionDepth_ = 0;
+    transactionLost_ = false;
+    connectionLost_ = false;
 }
 
 schema::Engine Connection::GetEngine() const {
@@ -53,6 +59,22 @@ schema::Engine Connection::GetEngine() const {
 
 driver::Session& Connection::Session() {
     if (!session_) ClosedConnection();
+    if (transactionDepth_ > 0 && transactionLost_)
+        throw TransactionLost(E_FAIL, "The transaction was ended by the database.");
+    if (connectionLost_ && transactionDepth_ == 0) {
+        connectionLost_ = false;
+        try {
+            std::unique_ptr<driver::Session> fresh =
+                driver::OpenSession(connectionString_, create_ ? driver::OpenMode::CreateIfMissing
+                                                               : driver::OpenMode::Existing);
+            retired_.push_back(std::move(session_));
+            session_ = std::move(fresh);
+        } catch (const driver::DriverError& e) {
+            // Still lost: the next call tries again.
+            connectionLost_ = true;
+            Raise(e);
+        }
+    }
     return *session_;
 }
 
@@ -60,8 +82,20 @@ void Connection::Raise(const driver::DriverError& error) {
     errors_.Clear();
     for (const auto& r : error.records())
         errors_.Add(Error{r.description, r.source, r.sqlState, r.nativeError});
-    throw _com_error(E_FAIL, error.what(),
-                     error.records().empty() ? std::string() : error.records().back().source);
+    const std::string source =
+        error.records().empty() ? std::string() : error.records().back().source;
+    // SQLSTATE class 08 is a connection failure on every ODBC driver.
+    for (const auto& r : error.records())
+        if (r.sqlState.rfind("08", 0) == 0) connectionLost_ = true;
+    if (session_ && session_->connectionLost()) connectionLost_ = true;
+    // The engine may have rolled the whole transaction back for a statement that failed
+    // (a trigger's rollback, a full disk, a lost connection); nothing more may run in it.
+    if (transactionDepth_ > 0 && !transactionLost_ && session_ &&
+        (connectionLost_ || !session_->inTransaction()))
+        transactionLost_ = true;
+    if (transactionLost_ && transactionDepth_ > 0)
+        throw TransactionLost(E_FAIL, error.what(), source);
+    throw _com_error(E_FAIL, error.what(), source);
 }
 
 RecordsetPtr Connection::Execute(const char* sql, long* recordsAffected, long) {
@@ -78,6 +112,7 @@ RecordsetPtr Connection::Execute(const char* sql, long* recordsAffected, long) {
 
 Transaction::Transaction(Connection& connection, Kind kind)
     : connection_(connection), depth_(connection.transactionDepth_) {
+    if (depth_ == 0) connection_.transactionLost_ = false;
     const bool keepGoing = kind == Kind::Cascade;
     try {
         if (depth_ == 0)
@@ -88,6 +123,14 @@ Transaction::Transaction(Connection& connection, Kind kind)
         connection_.Raise(e);
     }
     connection_.transactionDepth_ = depth_ + 1;
+}
+
+void Transaction::Serialise(const std::string& name) {
+    try {
+        connection_.Session().serialise(name);
+    } catch (const driver::DriverError& e) {
+        connection_.Raise(e);
+    }
 }
 
 void Transaction::Commit() {
@@ -106,17 +149,21 @@ void Transaction::Commit() {
 
 Transaction::~Transaction() {
     if (done_) return;
-    connection_.transactionDepth_ = depth_;
     // A failed rollback leaves nothing better to do here: the engine ends the transaction
     // itself when the connection goes.
     try {
-        if (connection_.GetState() != adStateOpen) return;
-        if (depth_ == 0)
-            connection_.Session().rollback();
-        else
-            connection_.Session().rollbackToSavepoint(SavepointName(depth_));
+        if (connection_.session_ && !connection_.transactionLost_) {
+            if (depth_ == 0)
+                connection_.session_->rollback();
+            else
+                connection_.session_->rollbackToSavepoint(SavepointName(depth_));
+        } else if (connection_.session_ && depth_ == 0 && connection_.session_->inTransaction()) {
+            connection_.session_->rollback();
+        }
     } catch (...) {
     }
+    connection_.transactionDepth_ = depth_;
+    if (depth_ == 0) connection_.transactionLost_ = false;
 }
 
 }  // namespace ghdb

@@ -3,9 +3,11 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/ado/AdoTypes.h"
 #include "platform/ado/Errors.h"
+#include "platform/com/ComError.h"
 #include "schema/Engine.h"
 
 namespace ghdb {
@@ -15,7 +17,18 @@ class Session;
 class DriverError;
 }  // namespace driver
 
+// Raised for every statement of a transaction that the engine has already rolled back by
+// itself (a trigger's rollback, a full disk, a lost connection): the rest of the work must not
+// run outside the transaction it was meant for.
+class TransactionLost : public _com_error {
+public:
+    using _com_error::_com_error;
+};
+
 // A connection to one database, chosen by its connection string (see drivers/).
+//
+// A connection that the engine reports lost (a server restart, a dropped network) is opened
+// again, once, by the next call made outside a transaction; the call that met the loss fails.
 class Connection {
 public:
     using StatementLog = std::function<void(const std::string& sql)>;
@@ -41,8 +54,11 @@ public:
     // tests).
     void SetStatementLog(StatementLog log) { log_ = std::move(log); }
 
-    // The layer's own access to the engine; raises _com_error when the connection is closed.
+    // The layer's own access to the engine; raises _com_error when the connection is closed,
+    // TransactionLost when the engine has ended the transaction of an open scope.
     driver::Session& Session();
+    // Whether a transaction scope is open on this connection.
+    bool InTransaction() const noexcept { return transactionDepth_ > 0; }
     void Log(const std::string& sql) const {
         if (log_) log_(sql);
     }
@@ -54,18 +70,29 @@ private:
     void OpenWith(const char* connectionString, bool create);
 
     std::unique_ptr<driver::Session> session_;
+    // Sessions replaced after a lost connection; kept until Close, since a recordset of theirs
+    // may still be open.
+    std::vector<std::unique_ptr<driver::Session>> retired_;
+    std::string connectionString_;
+    bool create_ = false;
     Errors errors_;
     StatementLog log_;
     int transactionDepth_ = 0;
+    // The engine ended the transaction of the open scope by itself.
+    bool transactionLost_ = false;
+    // The engine reported the connection lost; the next call outside a transaction reopens it.
+    bool connectionLost_ = false;
 };
 
 // Work on a connection that is rolled back unless committed. Scopes nest through savepoints,
-// so an operation that needs one may be called inside another's.
+// so an operation that needs one may be called inside another's. Every scope may write: it
+// takes the database's write lock when it begins (waiting for other writers as a single
+// statement does), so that reading first and writing later cannot fail on a lock.
 class Transaction {
 public:
     enum class Kind {
         AllOrNothing,  // the first failure ends the work, which is then rolled back
-        Cascade,       // failed statements are skipped and the work goes on
+        Cascade,       // a statement that fails alone is undone alone and the work goes on
     };
     explicit Transaction(Connection& connection, Kind kind = Kind::AllOrNothing);
     ~Transaction();
@@ -73,6 +100,9 @@ public:
     Transaction& operator=(const Transaction&) = delete;
 
     void Commit();
+    // Serialises this transaction against every other writer that asks for `name` (a table),
+    // until it ends: for work that computes a key or a position from the rows it reads.
+    void Serialise(const std::string& name);
 
 private:
     Connection& connection_;

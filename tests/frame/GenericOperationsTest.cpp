@@ -296,25 +296,34 @@ TEST_F(GenericOperationsTest, SynchroniseByIdLeavesIdentityKeysToTheDatabase) {
     EXPECT_TRUE(messages.messages().empty());
 }
 
-TEST_F(GenericOperationsTest, ACascadeCommitsWhatRanAndAnAllOrNothingWriteRollsBack) {
+TEST_F(GenericOperationsTest, ScopesOfSeveralStatements) {
     AddItems({"a", "b"});
-    const long cascade = ops.RunInTransaction(CRecordAccess::Commit::Always, [&] {
-        ops.DeleteRecordInfo("DELETE FROM GHT_Item WHERE Name = 'a'");
-        ops.DeleteRecordInfo("DELETE FROM Missing");
-        ops.DeleteRecordInfo("DELETE FROM GHT_Item WHERE Name = 'b'");
-        return 2L;
-    });
-    EXPECT_EQ(cascade, 2);
+    // A cascade goes past a statement that fails alone and commits the rest.
+    EXPECT_EQ(ops.RunCascade(CRecordAccess::CascadeStatus::Done,
+                             {"DELETE FROM GHT_Item WHERE Name = 'a'", "DELETE FROM Missing",
+                              "DELETE FROM GHT_Item WHERE Name = 'b'"}),
+              2);
     EXPECT_EQ(Count("GHT_Item"), 0);
     EXPECT_EQ(messages.messages().size(), 1u);
 
-    AddItems({"c"});
-    const long write = ops.RunInTransaction(CRecordAccess::Commit::OnSuccess, [&] {
+    // A failed guard statement ends the cascade and undoes what ran before it.
+    AddItems({"c", "d"});
+    EXPECT_EQ(ops.RunCascade(CRecordAccess::CascadeStatus::LastStep,
+                             [&](CRecordAccess::Cascade& cascade) {
+                                 cascade.Step("DELETE FROM GHT_Item WHERE Name = 'c'");
+                                 cascade.Guard("DELETE FROM Missing");
+                                 cascade.Step("DELETE FROM GHT_Item");
+                             }),
+              -1);
+    EXPECT_EQ(Count("GHT_Item"), 2);
+
+    // An all-or-nothing write is rolled back when it answers a failure.
+    EXPECT_EQ(ops.RunAllOrNothing([&] {
         ops.DeleteRecordInfo("DELETE FROM GHT_Item");
         return ops.DeleteRecordInfo("INSERT INTO Missing VALUES (1)");
-    });
-    EXPECT_EQ(write, -1);
-    EXPECT_EQ(Count("GHT_Item"), 1);
+    }),
+              -1);
+    EXPECT_EQ(Count("GHT_Item"), 2);
 }
 
 TEST_F(GenericOperationsTest, WithoutAConnectionQueriesLookEmpty) {
