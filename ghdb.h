@@ -11,7 +11,7 @@
 #include "catalogue/LayerEx.h"
 #include "catalogue/LayerGroup.h"
 #include "catalogue/LayerVerifyUpdate.h"
-#include "catalogue/OwningSet.h"
+#include "frame/OwningSet.h"
 #include "catalogue/PageInfo.h"
 #include "catalogue/SpacialDBInfo.h"
 #include "frame/AccessPtr.h"

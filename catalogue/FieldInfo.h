@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "catalogue/OwningSet.h"
+#include "frame/OwningSet.h"
 #include "frame/AccessPtr.h"
 #include "frame/DBBaseClass.h"
 #include "platform/mfc/CArray.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "catalogue/ColumnValue.h"
+#include "frame/ColumnValue.h"
 #include "catalogue/SpacialDBInfo.h"
 #include "frame/BaseClassAccess.h"
 #include "frame/Columns.h"

@@ -1,6 +1,6 @@
 #include "catalogue/LayerGroup.h"
 
-#include "catalogue/ColumnValue.h"
+#include "frame/ColumnValue.h"
 #include "frame/BaseClassAccess.h"
 #include "frame/Columns.h"
 #include "frame/ObjectArrays.h"

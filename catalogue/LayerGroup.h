@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "catalogue/Layer.h"
-#include "catalogue/OwningSet.h"
+#include "frame/OwningSet.h"
 #include "frame/DBBaseClass.h"
 #include "platform/mfc/CArray.h"
 #include "platform/mfc/CString.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "catalogue/OwningSet.h"
+#include "frame/OwningSet.h"
 #include "frame/DBBaseClass.h"
 #include "platform/mfc/CString.h"
 
