@@ -2,6 +2,9 @@
 
 // The whole public interface of ghdb.
 
+#include "cad/BaseMap.h"
+#include "cad/CADStyle.h"
+#include "cad/MapWidthIndex.h"
 #include "catalogue/CADLayerInfo.h"
 #include "catalogue/FieldEnumDef.h"
 #include "catalogue/FieldInfo.h"
@@ -34,3 +37,4 @@
 #include "platform/mfc/Types.h"
 #include "platform/win/ComputerName.h"
 #include "platform/win/MessageSink.h"
+#include "redline/RedLineSettings.h"

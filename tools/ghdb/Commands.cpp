@@ -17,6 +17,9 @@ const std::vector<Command>& AllCommands() {
          "create a new embedded database holding a sample planning catalogue", RunSample},
         {"tree", "ghdb tree CONNECTION",
          "show the layer-group tree with its layers, shape kinds and field counts", RunTree},
+        {"cad", "ghdb cad CONNECTION",
+         "list the CAD font styles, line types and blocks per file, and the base-map groups",
+         RunCad},
     };
     return commands;
 }

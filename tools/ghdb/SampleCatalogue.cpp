@@ -2,6 +2,8 @@
 
 #include <map>
 
+#include "tools/ghdb/SampleSteps.h"
+
 namespace ghdb::tool {
 
 namespace {
@@ -318,20 +320,6 @@ constexpr double kMinX = 39440000.0, kMinY = 3410000.0, kMaxX = 39520000.0, kMax
 // Notes and points are drawn only from 1:10000 on.
 constexpr float kDetailScale = 10000.0f;
 
-// A failed step: the message names it and the status it returned.
-struct StepFailed {
-    std::string message;
-};
-
-void Expect(long status, long wanted, const std::string& step) {
-    if (status != wanted)
-        throw StepFailed{step + " failed (status " + std::to_string(status) + ")"};
-}
-
-std::string Named(const char* kind, const char* name) {
-    return std::string(kind) + " '" + name + "'";
-}
-
 class SampleBuilder {
 public:
     explicit SampleBuilder(CBaseClassAccess& access) : access_(access) {}
@@ -339,6 +327,7 @@ public:
     void Build() {
         for (const SampleSpacialDB& db : SampleSpacialDBs()) AddSpacialDB(db);
         for (const SampleGroup& group : SampleGroups()) AddGroup(group, -1);
+        AddSampleCadAndRedLine(access_);
     }
 
 private:
