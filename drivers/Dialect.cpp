@@ -36,25 +36,27 @@ bool IsOther(const Token& t, char c) {
     return t.kind == TokenKind::Other && t.text.size() == 1 && t.text[0] == c;
 }
 
-// SQLite reads brackets and any type name; only the `dbo.` owner prefix names a schema that
-// does not exist there.
+// SQLite reads brackets and any type name; only the owner prefix (`dbo.` or `[dbo].`) names a
+// schema that does not exist there.
 std::string ForSqlite(std::string_view sql) {
     std::string out;
     out.reserve(sql.size());
-    bool pendingDbo = false;
+    std::string_view pendingOwner;
     ForEachToken(sql, [&](const Token& t) {
-        if (pendingDbo) {
-            pendingDbo = false;
+        if (!pendingOwner.empty()) {
+            const std::string_view owner = pendingOwner;
+            pendingOwner = {};
             if (t.kind == TokenKind::Other && t.text == ".") return;
-            out += "dbo";
+            out += owner;
         }
-        if (IsWord(t, "dbo")) {
-            pendingDbo = true;
+        if (IsWord(t, "dbo") ||
+            (t.kind == TokenKind::BracketName && EqualNoCase(t.text, "[dbo]"))) {
+            pendingOwner = t.text;
             return;
         }
         out += t.text;
     });
-    if (pendingDbo) out += "dbo";
+    out += pendingOwner;
     return out;
 }
 
