@@ -44,22 +44,24 @@ const char* SqliteCollation(std::string_view name) {
     return nullptr;
 }
 
-// SQLite reads brackets and any type name. The `dbo.` owner prefix names a schema that does not
-// exist there, and SQL Server's collations become SQLite's built-in ones, so that a table made
-// from a T-SQL template can be queried by any SQLite tool.
+// SQLite reads brackets and any type name. The owner prefix (`dbo.` or `[dbo].`) names a schema
+// that does not exist there, and SQL Server's collations become SQLite's built-in ones, so that
+// a table made from a T-SQL template can be queried by any SQLite tool.
 std::string ForSqlite(std::string_view sql) {
     std::string out;
     out.reserve(sql.size());
-    bool pendingDbo = false;
+    std::string_view pendingOwner;
     bool collationNext = false;
     ForEachToken(sql, [&](const Token& t) {
-        if (pendingDbo) {
-            pendingDbo = false;
+        if (!pendingOwner.empty()) {
+            const std::string_view owner = pendingOwner;
+            pendingOwner = {};
             if (t.kind == TokenKind::Other && t.text == ".") return;
-            out += "dbo";
+            out += owner;
         }
-        if (IsWord(t, "dbo")) {
-            pendingDbo = true;
+        if (IsWord(t, "dbo") ||
+            (t.kind == TokenKind::BracketName && EqualNoCase(t.text, "[dbo]"))) {
+            pendingOwner = t.text;
             return;
         }
         if (collationNext && !IsSpace(t)) {
@@ -73,7 +75,7 @@ std::string ForSqlite(std::string_view sql) {
         if (IsWord(t, "COLLATE")) collationNext = true;
         out += t.text;
     });
-    if (pendingDbo) out += "dbo";
+    out += pendingOwner;
     return out;
 }
 

@@ -37,6 +37,16 @@ class CGHRLEditRight;
 class CGHRLFieldMap;
 class CGHRLFlowMap;
 class CGHRLPhaseSubject;
+// Records of pipeline settings.
+class CCStandardDistDef;
+class CHStandardDistDef;
+class CPipeFontHei;
+class CPipePredefineFieldDef;
+class CPipeSpecFieldDef;
+class CPipeSymbolBlock;
+class CPipeSysDataset;
+class CPipeTypeDef;
+class CVStandardDistDef;
 
 // The access object of the configuration database: one connection, and every operation on
 // the planning configuration as a member. Made by CreateInstance, counted by hand and
@@ -317,6 +327,25 @@ public:
     long EditFlowSubject(CGHRLFlowMap& rec);
     long EditRedLineRight(CGHRLEditRight& rec);
     long EditRedLineFieldMap(CString workFlowId, CArray<CGHRLFieldMap, CGHRLFieldMap&>& all);
+    // ---- Pipeline settings (pipes/) ----
+    //
+    // Each reads its whole table: the array is emptied once the query is open (the records of
+    // a pointer array are not freed: release them first), then filled. 2 when rows were read,
+    // 1 for an empty table. The silent ones show no error met after the query opened.
+
+    // In Sequence order.
+    long GetAllPipeDatasets(CArray<CPipeSysDataset*, CPipeSysDataset*&>& out);
+    // In Sequence order; silent.
+    long GetAllPipeTypeDef(CArray<CPipeTypeDef, CPipeTypeDef>& out);
+    long GetAllPipeSpecFieldDef(CArray<CPipeSpecFieldDef, CPipeSpecFieldDef>& out);
+    // Silent.
+    long GetAllPipePredefineFieldDef(CArray<CPipePredefineFieldDef, CPipePredefineFieldDef>& out);
+    long GetAllPipeSymbolBlockdDatasets(CArray<CPipeSymbolBlock*, CPipeSymbolBlock*&>& out);
+    long GetAllPipeFuncFontHeidDatasets(CArray<CPipeFontHei*, CPipeFontHei*&>& out);
+    // Clearance standards: horizontal (silent), vertical (silent) and depths.
+    long GetAllHStandardDatasets(CArray<CHStandardDistDef, CHStandardDistDef>& out);
+    long GetAllVStandardDatasets(CArray<CVStandardDistDef*, CVStandardDistDef*&>& out);
+    long GetAllCStandardDatasets(CArray<CCStandardDistDef, CCStandardDistDef&>& out);
 
 protected:
     CBaseClassAccess();
