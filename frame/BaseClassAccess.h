@@ -1,8 +1,8 @@
 #pragma once
 
-#include <unordered_map>
 #include <unordered_set>
 
+#include "frame/FamilyState.h"
 #include "frame/ObjectArrays.h"
 #include "frame/RecordAccess.h"
 #include "platform/mfc/CArray.h"
@@ -47,6 +47,9 @@ class CPipeSymbolBlock;
 class CPipeSysDataset;
 class CPipeTypeDef;
 class CVStandardDistDef;
+// What the catalogue keeps between calls (catalogue/CatalogueCache.h).
+class CCatalogueCache;
+void DeleteFamilyState(CCatalogueCache* state) noexcept;
 
 // The access object of the configuration database: one connection, and every operation on
 // the planning configuration as a member. Made by CreateInstance, counted by hand and
@@ -360,9 +363,10 @@ private:
     long references_ = 1;
 
     // ---- Catalogue: caches and helpers (catalogue/) ----
+    // The catalogue's caches, made on first use.
+    CCatalogueCache& Catalogue();
     // Fills the layer cache when it is empty or `reload` is nonzero: 1 when it was kept.
     long GetAllGISLayer(int reload);
-    void ClearLayerCache();
     long CopyCachedLayer(const CGISLayer* cached, CGISLayer& layer);
     // Reads layers as new records, asking for each missing spatial database once.
     long ReadLayers(const CString& sql, CArray<CGISLayer*, CGISLayer*>& out);
@@ -371,16 +375,8 @@ private:
     // Removes what hangs under the group and the groups below it (not `visited` again).
     long DeleteLayerGroupKids(CRecordAccess::Cascade& cascade, long groupId,
                               std::unordered_set<long>& visited);
-    // Deletes the cached records; run by the destructor.
-    void ReleaseCatalogueCaches();
 
-    CArray<CSpacialDBInfo*, CSpacialDBInfo*> spacialDBCache_;
-    // While layers are read in bulk: the spatial databases found missing during that read.
-    std::unordered_set<long>* spacialDBMisses_ = nullptr;
-    CArray<CGISLayer*, CGISLayer*> layerCache_;
-    // The first cached layer of each id and of each name.
-    std::unordered_map<long, int> layerCacheById_;
-    std::unordered_map<CString, int> layerCacheByName_;
+    FamilyState<CCatalogueCache> catalogue_;
 };
 
 }  // namespace ghdb

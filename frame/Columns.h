@@ -114,12 +114,22 @@ bool StoredVariant(const T& value, Stored stored, _variant_t& out) {
 
 }  // namespace detail
 
+// Runs work on one column of a record being read or written: a column that refuses it is left
+// alone and never fails the record.
+template <class Work>
+void GuardColumn(Work work) noexcept {
+    try {
+        work();
+    } catch (...) {
+    }
+}
+
 // Reads one column into a member. A missing column, a NULL and a value that does not convert
 // all leave the member as it was, and never fail the record.
 template <class T>
 void ReadColumn(FieldsPtr& fields, const char* name, T& member,
                 Stored stored = Stored::AsMember) noexcept {
-    try {
+    GuardColumn([&] {
         Field* field = fields->Find(name);
         if (!field) return;
         const _variant_t& value = field->GetValue();
@@ -141,8 +151,7 @@ void ReadColumn(FieldsPtr& fields, const char* name, T& member,
             }
         }
         detail::Convert(value, member);
-    } catch (...) {
-    }
+    });
 }
 
 // Writes one member into a column. A missing or refusing column is skipped; nothing is ever
@@ -150,13 +159,12 @@ void ReadColumn(FieldsPtr& fields, const char* name, T& member,
 template <class T>
 void WriteColumn(FieldsPtr& fields, const char* name, const T& member,
                  Stored stored = Stored::AsMember) noexcept {
-    try {
+    GuardColumn([&] {
         Field* field = fields->Find(name);
         if (!field) return;
         _variant_t value;
         if (detail::StoredVariant(member, stored, value)) field->PutValue(value);
-    } catch (...) {
-    }
+    });
 }
 
 template <class Record>

@@ -5,8 +5,6 @@
 namespace ghdb::test {
 namespace {
 
-using Table = std::vector<std::vector<std::string>>;
-
 class LayerUsersTest : public DatabaseTest {};
 
 TEST_F(LayerUsersTest, FunctionAssignmentsOfTheLayerGoSilently) {
