@@ -137,7 +137,9 @@ void ReadValue(const char* text, int length, ValueKind kind, _variant_t& out) {
             return SetReal(ParseReal(text, end), out);
         }
         case ValueKind::Flag:
-            return SetText(size > 0 && text[0] == 't' ? "1" : "0", 1, out);
+            out.vt = VT_BSTR;
+            out.str.assign(1, size > 0 && text[0] == 't' ? '1' : '0');
+            return;
         case ValueKind::Bytes:
             return SetBytes(text, size, out);
         case ValueKind::Timestamp:
@@ -181,7 +183,7 @@ void Parameters::add(const _variant_t& value, bool bytea) {
             break;
         // Flags are stored as 1 and 0, as a bit column holds them.
         case VT_BOOL:
-            text = value.boolVal ? "1" : "0";
+            text.assign(1, value.boolVal ? '1' : '0');
             break;
         // The shortest text that reads back as the same number.
         case VT_R4:
