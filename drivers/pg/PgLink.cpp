@@ -128,10 +128,7 @@ Result Link::run(const std::string& sql, Parameters& params, Reuse reuse) {
                                          params.values(), params.lengths(), params.formats(), 0));
     };
     Result result = execute(name);
-    if (name && StalePlan(result.get()) && transactionStatus() == PQTRANS_IDLE) {
-        forget(sql);
-        result = execute(nullptr);
-    }
+    if (name && StalePlan(result.get()) && forget(sql)) result = execute(nullptr);
     if (!result || !Succeeded(result.get())) fail(result.get());
     return result;
 }
@@ -154,8 +151,7 @@ void Link::startRows(const std::string& sql, Parameters& params, Reuse reuse, St
     Result first(PQgetResult(conn_));
     if (name && StalePlan(first.get())) {
         Drain(conn_);
-        if (transactionStatus() == PQTRANS_IDLE) {
-            forget(sql);
+        if (forget(sql)) {
             send(sql, nullptr, params);
             first.reset(PQgetResult(conn_));
         }
@@ -213,11 +209,16 @@ const char* Link::prepared(const std::string& sql, Parameters& params, Reuse reu
     return prepared_.emplace(sql, std::move(name)).first->second.c_str();
 }
 
-void Link::forget(const std::string& sql) {
+bool Link::forget(const std::string& sql) {
     const auto it = prepared_.find(sql);
-    if (it == prepared_.end()) return;
-    Result(PQexec(conn_, ("DEALLOCATE " + it->second).c_str()));
+    if (it == prepared_.end()) return false;
+    const std::string name = std::move(it->second);
     prepared_.erase(it);
+    // In a failed transaction the server takes no statement; the old one then stays until the
+    // prepared statements are dropped together, and the text is prepared afresh under a new name.
+    if (transactionStatus() != PQTRANS_IDLE) return false;
+    Result(PQexec(conn_, ("DEALLOCATE " + name).c_str()));
+    return true;
 }
 
 void Link::forgetStatements() {

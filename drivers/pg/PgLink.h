@@ -71,7 +71,9 @@ private:
     void send(const std::string& sql, const char* name, Parameters& params);
     // The prepared statement for `sql`, or nullptr to run it unprepared this time.
     const char* prepared(const std::string& sql, Parameters& params, Reuse reuse);
-    void forget(const std::string& sql);
+    // Drops the prepared statement of `sql`; true when the statement can be run again at once
+    // (no transaction is open).
+    bool forget(const std::string& sql);
     void finishRows();
 
     PGconn* conn_ = nullptr;

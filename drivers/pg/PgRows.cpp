@@ -15,10 +15,10 @@ ResultShape::ResultShape(const PGresult* result) {
     }
 }
 
-void ReadRow(const PGresult* result, int row, const ResultShape& shape,
+void ReadRow(const PGresult* result, int row, const std::vector<ValueKind>& kinds,
              std::vector<_variant_t>& out) {
-    out.resize(shape.kinds.size());
-    for (int c = 0; c < static_cast<int>(shape.kinds.size()); ++c) {
+    out.resize(kinds.size());
+    for (int c = 0; c < static_cast<int>(kinds.size()); ++c) {
         _variant_t& value = out[static_cast<std::size_t>(c)];
         if (PQgetisnull(result, row, c)) {
             value.vt = VT_NULL;
@@ -26,16 +26,17 @@ void ReadRow(const PGresult* result, int row, const ResultShape& shape,
             continue;
         }
         ReadValue(PQgetvalue(result, row, c), PQgetlength(result, row, c),
-                  shape.kinds[static_cast<std::size_t>(c)], value);
+                  kinds[static_cast<std::size_t>(c)], value);
     }
 }
 
-void AppendRow(const PGresult* result, int row, const ResultShape& shape, ValueStore& out) {
-    for (int c = 0; c < static_cast<int>(shape.kinds.size()); ++c) {
+void AppendRow(const PGresult* result, int row, const std::vector<ValueKind>& kinds,
+               ValueStore& out) {
+    for (int c = 0; c < static_cast<int>(kinds.size()); ++c) {
         _variant_t value = _variant_t::Null();
         if (!PQgetisnull(result, row, c))
             ReadValue(PQgetvalue(result, row, c), PQgetlength(result, row, c),
-                      shape.kinds[static_cast<std::size_t>(c)], value);
+                      kinds[static_cast<std::size_t>(c)], value);
         out.push_back(std::move(value));
     }
 }
@@ -48,7 +49,7 @@ void ReadAllRows(Link& link, const std::string& sql, RowSet& set, std::vector<Oi
     set.columns = shape.columns;
     if (types) *types = shape.types;
     while (PQresultStatus(result.get()) == PGRES_SINGLE_TUPLE) {
-        AppendRow(result.get(), 0, shape, set.values);
+        AppendRow(result.get(), 0, shape.kinds, set.values);
         result = link.nextResult();
     }
 }
@@ -72,7 +73,7 @@ StreamCursor::~StreamCursor() {
 
 bool StreamCursor::next(std::vector<_variant_t>& row) {
     if (first_) {
-        ReadRow(first_.get(), 0, *shape_, row);
+        ReadRow(first_.get(), 0, shape_->kinds, row);
         first_.reset();
         return true;
     }
@@ -100,7 +101,7 @@ bool StreamCursor::next(std::vector<_variant_t>& row) {
         ended_ = true;
         return false;
     }
-    ReadRow(result.get(), 0, *shape_, row);
+    ReadRow(result.get(), 0, shape_->kinds, row);
     return true;
 }
 
@@ -112,7 +113,7 @@ void StreamCursor::readAhead() {
                 ended_ = true;
                 break;
             }
-            AppendRow(result.get(), 0, *shape_, ahead_);
+            AppendRow(result.get(), 0, shape_->kinds, ahead_);
         }
     } catch (const DriverError& e) {
         ended_ = true;

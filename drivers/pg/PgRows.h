@@ -22,11 +22,13 @@ struct ResultShape {
     explicit ResultShape(const PGresult* result);
 };
 
-// Puts row `row` of `result` into `out` (one value per column), reusing its values' capacity.
-void ReadRow(const PGresult* result, int row, const ResultShape& shape,
+// Puts row `row` of `result` into `out` (one value per column, of the given kinds), reusing its
+// values' capacity.
+void ReadRow(const PGresult* result, int row, const std::vector<ValueKind>& kinds,
              std::vector<_variant_t>& out);
 // Appends row `row` of `result` to `out`.
-void AppendRow(const PGresult* result, int row, const ResultShape& shape, ValueStore& out);
+void AppendRow(const PGresult* result, int row, const std::vector<ValueKind>& kinds,
+               ValueStore& out);
 
 // Reads every row of `sql` (no parameters) into `set`; the column types when asked for.
 void ReadAllRows(Link& link, const std::string& sql, RowSet& set, std::vector<Oid>* types);

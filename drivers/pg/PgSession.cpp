@@ -37,7 +37,7 @@ constexpr const char* kStatementSavepoint = "ghdb_statement";
 // Statements name tables bare and as dbo.<table>; both must find the same table. A role that
 // may not create the schema still finds it when it exists. One round trip.
 constexpr const char* kSessionSetUp =
-    "SET DateStyle TO ISO, MDY; SET bytea_output TO hex; "
+    "SET DateStyle TO ISO, MDY; SET bytea_output TO hex; SET extra_float_digits TO 3; "
     "DO $$BEGIN IF to_regnamespace('dbo') IS NULL THEN CREATE SCHEMA dbo; END IF; "
     "EXCEPTION WHEN OTHERS THEN NULL; END$$; "
     "SET search_path = dbo, public";
@@ -147,19 +147,20 @@ public:
 
     void insertRow(const std::string& table, const std::vector<Change>& values,
                    RowSet& set) override {
-        const std::string target = Rewrite(table);
         Result stored;
         TableInfo* info = nullptr;
         guarded([&] {
-            info = &tableInfo(target, nullptr);
+            const InsertText& text = insertText(table, values, set);
+            info = &tableInfo(text.target, nullptr);
             Parameters params;
             for (const Change& c : values) params.add(*c.value, info->isBytea(c.column));
-            stored = link_->run(insertText(target, values, set), params, Reuse::Always);
+            stored = link_->run(text.sql, params, Reuse::Always);
         });
         if (PQntuples(stored.get()) != 1 ||
-            PQnfields(stored.get()) != static_cast<int>(set.width()))
+            PQnfields(stored.get()) != static_cast<int>(info->kinds.size()) ||
+            info->kinds.size() != set.width())
             Fail("the inserted row could not be read back");
-        pg::AppendRow(stored.get(), 0, pg::ResultShape(stored.get()), set.values);
+        pg::AppendRow(stored.get(), 0, info->kinds, set.values);
         appendKey(*info, set, set.rows() - 1);
     }
 
@@ -182,9 +183,8 @@ public:
                                 params, Reuse::Always);
         });
         if (PQntuples(stored.get()) == 0) Fail(kNotLocated);
-        const pg::ResultShape shape(stored.get());
         std::vector<_variant_t> values;
-        pg::ReadRow(stored.get(), 0, shape, values);
+        pg::ReadRow(stored.get(), 0, pg::ResultShape(stored.get()).kinds, values);
         const std::size_t width = set.width();
         for (std::size_t i = 0; i < width && i < values.size(); ++i)
             set.values[row * width + i] = std::move(values[i]);
@@ -280,6 +280,7 @@ private:
     struct TableInfo {
         std::vector<Catalogued> columns;      // of `SELECT *`, by position
         std::vector<Oid> types;               // of `SELECT *`, by position
+        std::vector<pg::ValueKind> kinds;     // of `SELECT *`, by position
         std::vector<std::size_t> keyColumns;  // positions that make up a row's identity
 
         bool isBytea(std::size_t column) const {
@@ -290,7 +291,8 @@ private:
     // The statement that inserts the given columns, kept while one table is filled so that
     // adding many rows formats it once.
     struct InsertText {
-        std::string table;
+        std::string table;   // as the caller names it
+        std::string target;  // as the engine reads it
         std::vector<std::size_t> columns;
         std::string sql;
     };
@@ -344,21 +346,22 @@ private:
         link_->forgetStatements();
     }
 
-    const std::string& insertText(const std::string& target, const std::vector<Change>& values,
-                                  const RowSet& set) {
-        bool same = insert_.table == target && insert_.columns.size() == values.size();
+    const InsertText& insertText(const std::string& table, const std::vector<Change>& values,
+                                 const RowSet& set) {
+        bool same = insert_.table == table && insert_.columns.size() == values.size();
         for (std::size_t i = 0; same && i < values.size(); ++i)
             same = insert_.columns[i] == values[i].column;
-        if (same) return insert_.sql;
-        std::vector<std::string> columns;
-        insert_.table = target;
+        if (same) return insert_;
+        insert_.table = table;
+        insert_.target = Rewrite(table);
         insert_.columns.clear();
+        std::vector<std::string> columns;
         for (const Change& c : values) {
             columns.push_back(odbc::QuoteName(kEngine, set.columns[c.column].name));
             insert_.columns.push_back(c.column);
         }
-        insert_.sql = Numbered(odbc::InsertReturning(kEngine, target, columns));
-        return insert_.sql;
+        insert_.sql = Numbered(odbc::InsertReturning(kEngine, insert_.target, columns));
+        return insert_;
     }
 
     void appendKey(const TableInfo& info, RowSet& set, std::size_t row) {
@@ -405,6 +408,7 @@ private:
             pg::ReadAllRows(*link_, "SELECT * FROM " + table + " WHERE 1 = 0", shape, &info.types);
         }
         if (info.types.size() != info.columns.size()) Fail("the table changed while it was read");
+        for (Oid type : info.types) info.kinds.push_back(pg::KindOf(type));
         if (info.keyColumns.empty())
             for (std::size_t i = 0; i < info.columns.size(); ++i) info.keyColumns.push_back(i);
         return tables_.emplace(table, std::move(info)).first->second;

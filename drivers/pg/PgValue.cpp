@@ -185,9 +185,10 @@ void Parameters::add(const _variant_t& value, bool bytea) {
         case VT_BOOL:
             text.assign(1, value.boolVal ? '1' : '0');
             break;
-        // The shortest text that reads back as the same number.
+        // The shortest text that reads back as the same number; a float is written as the
+        // double it widens to, as the other engines store it.
         case VT_R4:
-            put(value.fltVal);
+            put(static_cast<double>(value.fltVal));
             break;
         case VT_R8:
             put(value.dblVal);
