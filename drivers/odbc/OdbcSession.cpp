@@ -32,18 +32,6 @@ bool EqualNoCase(const std::string& a, const std::string& b) {
     return strcasecmp(a.c_str(), b.c_str()) == 0;
 }
 
-// Whether a statement may change a table's columns (cached descriptions then go stale).
-bool ChangesSchema(const std::string& sql) {
-    bool found = false;
-    ForEachToken(sql, [&found](const Token& t) {
-        if (t.kind != TokenKind::Word || found) return;
-        found = (t.text.size() == 6 && (strncasecmp(t.text.data(), "CREATE", 6) == 0)) ||
-                (t.text.size() == 4 && strncasecmp(t.text.data(), "DROP", 4) == 0) ||
-                (t.text.size() == 5 && strncasecmp(t.text.data(), "ALTER", 5) == 0);
-    });
-    return found;
-}
-
 // Disconnects a connected handle before it is freed.
 class Link {
 public:
