@@ -17,6 +17,8 @@ const std::vector<Command>& AllCommands() {
          "create a new embedded database holding a sample planning catalogue", RunSample},
         {"tree", "ghdb tree CONNECTION",
          "show the layer-group tree with its layers, shape kinds and field counts", RunTree},
+        {"roads", "ghdb roads CONNECTION",
+         "show the road standards with their layers, boards, ways and radii", RunRoads},
     };
     return commands;
 }
