@@ -50,6 +50,19 @@ class CVStandardDistDef;
 // What the catalogue keeps between calls (catalogue/CatalogueCache.h).
 class CCatalogueCache;
 void DeleteFamilyState(CCatalogueCache* state) noexcept;
+// Records of planning codes and road design standards.
+class CCrossConfigInfo;
+class CGHLevel;
+class CGHMeaning;
+class CGHRoadBoard;
+class CGHRoadBoardWay;
+class CGHRoadBoardWayWidth;
+class CGHRoadRadius;
+class CGHRoadStandard;
+class CGHRoadStandardBoard;
+class CGHRoadStandardRadius;
+class CGHRoadWay;
+class CGHRoadWayScene;
 
 // The access object of the configuration database: one connection, and every operation on
 // the planning configuration as a member. Made by CreateInstance, counted by hand and
@@ -349,6 +362,56 @@ public:
     long GetAllHStandardDatasets(CArray<CHStandardDistDef, CHStandardDistDef>& out);
     long GetAllVStandardDatasets(CArray<CVStandardDistDef*, CVStandardDistDef*&>& out);
     long GetAllCStandardDatasets(CArray<CCStandardDistDef, CCStandardDistDef&>& out);
+    // ---- Planning codes and road design standards (roads/) ----
+    //
+    // The EditAll... operations replace the whole table by the array, all of it or, when a row
+    // cannot be stored, nothing (the old rows stay, -1). Those that store the elements column
+    // by column keep the ids the elements carry and answer 2, or 1 for an empty array; those
+    // that store them as records answer 2.
+
+    // Planning levels (GHSJ_GHLevelConfig) and meanings (GHSJ_GHMeaningConfig).
+    long GetGHLevel(CGHLevel& rec);
+    long GetGHMeaning(CGHMeaning& rec);
+    long GetAllGHMeaning(CArray<CGHMeaning*, CGHMeaning*&>& out);
+    long EditAllGHMeaning(CArray<CGHMeaning*, CGHMeaning*&>& all);
+    // Appends the layers that carry the meaning.
+    long GetGISLayersbyGHMeaning(CGHMeaning meaning, CArray<CGISLayer*, CGISLayer*>& out);
+    // Gives every layer of one meaning another: 2, also when no layer had it.
+    long SetGISLayersByGHMeaning(long fromMeaningId, long toMeaningId);
+
+    // Default corner radii (GHSJ_RoadDefaultRadiusConfig) and crossing corners
+    // (GHSJ_RoadCornerOfCrossConfig).
+    long GetAllGHRoadRadius(CArray<CGHRoadRadius*, CGHRoadRadius*&>& out);
+    long EditAllGHRoadRadius(CArray<CGHRoadRadius*, CGHRoadRadius*&>& all);
+    // 2 when at least one row was read, else 1.
+    long GetAllCrossRadiusConfig(CArray<CCrossConfigInfo, CCrossConfigInfo&>& out);
+    // Makes the table hold exactly the array, matched by ID: rows of other ids are removed,
+    // rows of the elements' ids rewritten, and elements without a row (ID -1 among them) added
+    // and given the ID the database assigned. All or nothing; 1 when the table cannot be
+    // opened.
+    long EditAllCrossRadiusConfig(CArray<CCrossConfigInfo, CCrossConfigInfo&>& all);
+
+    // Road standards (GHSJ_RoadLayerConfig) and the boards and radii linked to them by main
+    // layer id. Replacing the standards leaves the links alone.
+    long GetAllGHRoadStandard(CArray<CGHRoadStandard*, CGHRoadStandard*&>& out);
+    long EditAllGHRoadStandard(CArray<CGHRoadStandard*, CGHRoadStandard*&>& all);
+    long GetAllGHRoadStandardBoard(CArray<CGHRoadStandardBoard*, CGHRoadStandardBoard*&>& out);
+    long EditAllGHRoadStandardBoard(CArray<CGHRoadStandardBoard*, CGHRoadStandardBoard*&>& all);
+    long GetAllGHRoadStandardRadius(CArray<CGHRoadStandardRadius*, CGHRoadStandardRadius*&>& out);
+    long EditAllGHRoadStandardRadius(CArray<CGHRoadStandardRadius*, CGHRoadStandardRadius*&>& all);
+
+    // Boards (GHSJ_RoadBoardInfoConfig), kinds of way (GHSJ_RoadWayConfig) and their scenes
+    // (GHSJ_RoadWaySceneConfig), the ways of each board (GHSJ_RoadBoardFieldConfig) and the
+    // widths offered for it (GHSJ_RoadBoardParaConfig).
+    long GetAllGHRoadBoard(CArray<CGHRoadBoard*, CGHRoadBoard*&>& out);
+    long EditAllGHRoadBoard(CArray<CGHRoadBoard*, CGHRoadBoard*&>& all);
+    long GetAllGHRoadWay(CArray<CGHRoadWay*, CGHRoadWay*&>& out);
+    long EditAllGHRoadWay(CArray<CGHRoadWay*, CGHRoadWay*&>& all);
+    long GetGHRoadWayScene(int roadWayId, CArray<CGHRoadWayScene*, CGHRoadWayScene*&>& out);
+    long GetAllGHRoadBoardWay(CArray<CGHRoadBoardWay*, CGHRoadBoardWay*&>& out);
+    long EditAllGHRoadBoardWay(CArray<CGHRoadBoardWay*, CGHRoadBoardWay*&>& all);
+    long GetAllGHRoadBoardWayWidth(CArray<CGHRoadBoardWayWidth*, CGHRoadBoardWayWidth*&>& out);
+    long EditAllGHRoadBoardWayWidth(CArray<CGHRoadBoardWayWidth*, CGHRoadBoardWayWidth*&>& all);
 
 protected:
     CBaseClassAccess();

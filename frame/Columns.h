@@ -16,6 +16,8 @@ enum class ColumnRole {
     ReadWrite,  // read and written
     Identity,   // assigned by the database: read, never written, read back after an insert
     WriteOnly,  // written but never read into the member
+    ReadBack,   // read and written, and read back after an insert: a key that the host gives
+                // and that a database whose schema assigns it replaces
 };
 
 // How a member is stored when that differs from the member's own type.
@@ -23,7 +25,7 @@ enum class Stored {
     AsMember,  // long as VT_I4, short VT_I2, float VT_R4, double VT_R8, BOOL/bool VT_BOOL, text
     Int16,     // a long in a 2-byte integer column; a value that does not fit fails its column
     Single,    // a double in a single-precision column
-    Integer,   // a BOOL in an integer column, written as its own value
+    Integer,   // a BOOL (as its own value) or a bool (1 or 0) in a 4-byte integer column
 };
 
 // One column of a record class: its name, the member it lands in, its role and how it is
@@ -100,7 +102,7 @@ bool StoredVariant(const T& value, Stored stored, _variant_t& out) {
             out = _variant_t(static_cast<float>(value));
             return true;
         }
-    } else if constexpr (std::is_same_v<T, BOOL>) {
+    } else if constexpr (std::is_same_v<T, BOOL> || std::is_same_v<T, bool>) {
         if (stored == Stored::Integer) {
             out = _variant_t(static_cast<long>(value));
             return true;
@@ -189,11 +191,19 @@ void WriteColumns(FieldsPtr& fields, const ColumnTable<Record>& columns, const R
                 column.member);
 }
 
-// Reads back the columns the database assigned to a row just added.
+// Copies the members of every column from one record to another, and nothing else (the access
+// object and the members without a column stay).
+template <class Record>
+void CopyColumns(const ColumnTable<Record>& columns, const Record& from, Record& to) {
+    for (const auto& column : columns)
+        std::visit([&](auto member) { to.*member = from.*member; }, column.member);
+}
+
+// Reads back the columns that the database assigned, or may have assigned, to a row just added.
 template <class Record>
 void ReadIdentityColumns(FieldsPtr& fields, const ColumnTable<Record>& columns, Record& record) {
     for (const auto& column : columns)
-        if (column.role == ColumnRole::Identity)
+        if (column.role == ColumnRole::Identity || column.role == ColumnRole::ReadBack)
             std::visit([&](auto member) { ReadColumn(fields, column.name, record.*member); },
                        column.member);
 }

@@ -25,6 +25,8 @@ const std::vector<Command>& AllCommands() {
         {"pipes", "ghdb pipes CONNECTION", "list the pipeline settings", RunPipes},
         {"mis", "ghdb mis CONNECTION",
          "show the MIS sub-systems with their businesses, workflows and phases", RunMis},
+        {"roads", "ghdb roads CONNECTION",
+         "show the road standards with their layers, boards, ways and radii", RunRoads},
     };
     return commands;
 }

@@ -34,5 +34,6 @@ int RunTree(const Command& self, const Args& args);
 int RunCad(const Command& self, const Args& args);
 int RunPipes(const Command& self, const Args& args);
 int RunMis(const Command& self, const Args& args);
+int RunRoads(const Command& self, const Args& args);
 
 }  // namespace ghdb::tool
