@@ -35,3 +35,7 @@
 #include "platform/win/ComputerName.h"
 #include "platform/win/MessageSink.h"
 #include "subjects/ApplyClass.h"
+#include "subjects/CartoQuery.h"
+#include "subjects/DefaultSubject.h"
+#include "subjects/SiteLocation.h"
+#include "subjects/SubjectClass.h"
