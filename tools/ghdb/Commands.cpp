@@ -17,6 +17,9 @@ const std::vector<Command>& AllCommands() {
          "create a new embedded database holding a sample planning catalogue", RunSample},
         {"tree", "ghdb tree CONNECTION",
          "show the layer-group tree with its layers, shape kinds and field counts", RunTree},
+        {"subjects", "ghdb subjects CONNECTION",
+         "show the subject tree of each subject type and the custom subjects, with their layers",
+         RunSubjects},
     };
     return commands;
 }
