@@ -33,6 +33,29 @@ class CGISDefaultSubject;
 class CGISLayerSet;
 class CGISSiteLocation;
 
+// Records of CAD styles and base maps.
+class CCADBlockName;
+class CCADFontStyle;
+class CCADLineStyle;
+class CKGBaseMap;
+class CKGMapWidthIndex;
+
+// Records of red-line workflow settings.
+class CGHRLEditRight;
+class CGHRLFieldMap;
+class CGHRLFlowMap;
+class CGHRLPhaseSubject;
+// Records of pipeline settings.
+class CCStandardDistDef;
+class CHStandardDistDef;
+class CPipeFontHei;
+class CPipePredefineFieldDef;
+class CPipeSpecFieldDef;
+class CPipeSymbolBlock;
+class CPipeSysDataset;
+class CPipeTypeDef;
+class CVStandardDistDef;
+
 // The access object of the configuration database: one connection, and every operation on
 // the planning configuration as a member. Made by CreateInstance, counted by hand and
 // destroyed when the last holder releases it.
@@ -344,6 +367,95 @@ public:
     long GetSubjecQuerys(long subjectId, CArray<CGISCartoQuery, CGISCartoQuery&>& queries);
     long EditSubjecQuerys(long subjectId, CArray<CGISCartoQuery, CGISCartoQuery&>& queries);
 
+    // ---- CAD styles and base maps (cad/) ----
+
+    // Text styles (GH_FontConfig); the reads append, 2 when rows exist, else 1.
+    long GetCADFontStyles(CArray<CCADFontStyle, CCADFontStyle&>& styles);
+    // The replacements below store every element as it is (its own Type and FileName), all of
+    // them or, when one fails, none, the old rows staying (-1); else 2.
+    long EditCADFontStyles(CArray<CCADFontStyle, CCADFontStyle&>& styles);
+    // Line types (GH_LineBlockConfig, Type 1) grouped by the file that defines them.
+    long GetCADLineStyleFiles(CStringArray& files);
+    long GetCADLineStylesOfFile(CString file, CArray<CCADLineStyle, CCADLineStyle&>& styles);
+    long EditCADLineStylesOfFile(CString file, CArray<CCADLineStyle, CCADLineStyle&>& styles);
+    long DeleteCADLineStylesOfFile(CString file);
+    // Blocks (GH_LineBlockConfig, Type 2) grouped by the drawing file that holds them.
+    long GetCADBlockFiles(CStringArray& files);
+    long GetCADBlockNamesOfFile(CString file, CArray<CCADBlockName, CCADBlockName&>& blocks);
+    long EditCADBlockNamesOfFile(CString file, CArray<CCADBlockName, CCADBlockName&>& blocks);
+    long DeleteCADBlockNamesOfFile(CString file);
+
+    // Base-map groups (GHCAD_FileGroup).
+    // The first group of `m`'s name, scale and type.
+    long GetBaseMap(CKGBaseMap& m);
+    long GetBaseMap(long groupId, CKGBaseMap& m);
+    // 1 when the test ran, with `exists` 1 or 0; -1 on a database error.
+    long ExistingBaseMap(CKGBaseMap& m, int& exists);
+    // Stores the group under its own GroupID.
+    long AddBaseMap(CKGBaseMap& m);
+    long EditBaseMap(CKGBaseMap& m);
+    // Removes the group row only; its sheets and file tables stay.
+    long DeleteBaseMap(long groupId);
+    // Frees the records `groups` holds, then fills it with every group by name.
+    long GetAllBaseMapGroup(CArray<CKGBaseMap*, CKGBaseMap*&>& groups);
+    // Replaces every group by the array, all or nothing: 2, or 1 for an empty array.
+    long UpdateAllBaseMapGroup(CArray<CKGBaseMap*, CKGBaseMap*&>& groups);
+    // Frees the records `sheets` holds, then fills it with the group's sheets by file name.
+    long GetKidsMapWidthIndex(long spatialIndexId,
+                              CArray<CKGMapWidthIndex*, CKGMapWidthIndex*&>& sheets);
+    // As above for the sheets `condition` selects: a whole clause with its keyword (WHERE ...)
+    // inserted as it stands, or empty for every sheet.
+    long GetKidsMapWidthIndex(CString condition,
+                              CArray<CKGMapWidthIndex*, CKGMapWidthIndex*&>& sheets);
+    // Replace the sheets of the group (or of `condition`) by the array, all or nothing; each
+    // sheet is stored under its own SpatialIndexId.
+    long UpdateKidsMapWidthIndex(long spatialIndexId,
+                                 CArray<CKGMapWidthIndex*, CKGMapWidthIndex*&>& sheets);
+    long UpdateKidsMapWidthIndex(CString condition,
+                                 CArray<CKGMapWidthIndex*, CKGMapWidthIndex*&>& sheets);
+    // Creates a group's file table and its history twin `tableName`_HIS, or drops both: both or
+    // neither.
+    long CreateBaseMapTable(CString tableName);
+    long DeleteBaseMapTable(CString tableName);
+
+    // ---- Red-line workflow settings (redline/) ----
+
+    // The reads take the settings of the record's workflow id (and phase). With `candidates`,
+    // the inside of an SQL IN list of quoted workflow ids, inserted as it stands, they take
+    // those of the greatest listed id not above it that has settings; the record then carries
+    // that id. 2 when read, 1 when there is none.
+    long GetPhaseSubject(CGHRLPhaseSubject& rec, CString candidates);
+    long GetFlowSubject(CGHRLFlowMap& rec, CString candidates);
+    long GetRedLineRight(CGHRLEditRight& rec, CString candidates);
+    // Appends the field maps of the workflow (or of the chosen candidate).
+    long GetRedLineFieldMap(CString workFlowId, CArray<CGHRLFieldMap, CGHRLFieldMap&>& out,
+                            CString candidates);
+    // The edits replace the settings of the record's key (the workflow's field maps) by the
+    // record (the array, each element under its own WorkFlowID): all or nothing.
+    long EditPhaseSubject(CGHRLPhaseSubject& rec);
+    long EditFlowSubject(CGHRLFlowMap& rec);
+    long EditRedLineRight(CGHRLEditRight& rec);
+    long EditRedLineFieldMap(CString workFlowId, CArray<CGHRLFieldMap, CGHRLFieldMap&>& all);
+    // ---- Pipeline settings (pipes/) ----
+    //
+    // Each reads its whole table: the array is emptied once the query is open (the records of
+    // a pointer array are not freed: release them first), then filled. 2 when rows were read,
+    // 1 for an empty table. The silent ones show no error met after the query opened.
+
+    // In Sequence order.
+    long GetAllPipeDatasets(CArray<CPipeSysDataset*, CPipeSysDataset*&>& out);
+    // In Sequence order; silent.
+    long GetAllPipeTypeDef(CArray<CPipeTypeDef, CPipeTypeDef>& out);
+    long GetAllPipeSpecFieldDef(CArray<CPipeSpecFieldDef, CPipeSpecFieldDef>& out);
+    // Silent.
+    long GetAllPipePredefineFieldDef(CArray<CPipePredefineFieldDef, CPipePredefineFieldDef>& out);
+    long GetAllPipeSymbolBlockdDatasets(CArray<CPipeSymbolBlock*, CPipeSymbolBlock*&>& out);
+    long GetAllPipeFuncFontHeidDatasets(CArray<CPipeFontHei*, CPipeFontHei*&>& out);
+    // Clearance standards: horizontal (silent), vertical (silent) and depths.
+    long GetAllHStandardDatasets(CArray<CHStandardDistDef, CHStandardDistDef>& out);
+    long GetAllVStandardDatasets(CArray<CVStandardDistDef*, CVStandardDistDef*&>& out);
+    long GetAllCStandardDatasets(CArray<CCStandardDistDef, CCStandardDistDef&>& out);
+
 protected:
     CBaseClassAccess();
     virtual ~CBaseClassAccess();
@@ -371,10 +483,6 @@ private:
     // Deletes the cached records; run by the destructor.
     void ReleaseCatalogueCaches();
 
-    // ---- Thematic subjects (subjects/) ----
-    // The next custom subject id: one below the least id in use, -101 at most.
-    long GetMinIDOfAllSubjects();
-
     CArray<CSpacialDBInfo*, CSpacialDBInfo*> spacialDBCache_;
     // While layers are read in bulk: the spatial databases found missing during that read.
     std::unordered_set<long>* spacialDBMisses_ = nullptr;
@@ -382,6 +490,10 @@ private:
     // The first cached layer of each id and of each name.
     std::unordered_map<long, int> layerCacheById_;
     std::unordered_map<CString, int> layerCacheByName_;
+
+    // ---- Thematic subjects (subjects/) ----
+    // The next custom subject id: one below the least id in use, -101 at most.
+    long GetMinIDOfAllSubjects();
 };
 
 }  // namespace ghdb

@@ -131,6 +131,14 @@ void ReadColumn(FieldsPtr& fields, const char* name, T& member,
                 if (detail::Convert(value, small)) member = small;
                 return;
             }
+        } else if constexpr (std::is_same_v<T, double>) {
+            // A single-precision column reads as the single it holds, also on an engine that
+            // keeps every real as a double.
+            if (stored == Stored::Single) {
+                float single = 0.0f;
+                if (detail::Convert(value, single)) member = single;
+                return;
+            }
         }
         detail::Convert(value, member);
     } catch (...) {

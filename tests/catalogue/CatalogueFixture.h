@@ -99,6 +99,20 @@ protected:
         return counts;
     }
 
+    // The tables of the catalogue and of the rows other families keep about a layer.
+    static const std::vector<std::string>& CatalogueTables() {
+        static const std::vector<std::string> tables = {
+            "GH_FieldInfo",         "GH_FieldsRelConfig",   "GHGIS_PageInfo",
+            "GH_LayerEx",           "GH_FigureLayerIndex",  "GH_FigureLayer",
+            "GHGIS_ApplyClass",     "GHGIS_SubjectLayers",  "GH_VerifyUpdate",
+            "GHGIS_FunLayerConfig", "GHSJ_RoadLayerConfig", "GHGIS_LayerGroupLayerRelation",
+            "GHGIS_Layer",          "GHGIS_LayerGroup",     "GHGIS_SpacialDBInfo"};
+        return tables;
+    }
+    void ClearCatalogue() {
+        for (const std::string& table : CatalogueTables()) Exec("DELETE FROM " + table);
+    }
+
     // Every statement the access object's connection runs from now on.
     void LogStatements() {
         access->RefConnection()->SetStatementLog(

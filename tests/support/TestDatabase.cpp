@@ -67,6 +67,8 @@ void DatabaseTest::SetUp() {
     if (!own_) {
         own_ = Connection::Create();
         own_->Open(connectionString.c_str());
+        // The tests' own rows need not survive a power cut.
+        Exec("PRAGMA synchronous = OFF");
     }
     access = CBaseClassAccess::CreateInstance(connectionString.c_str());
     ASSERT_NE(access, nullptr);
@@ -99,6 +101,34 @@ std::vector<std::vector<std::string>> DatabaseTest::Rows(const std::string& sql)
         rows.push_back(std::move(row));
     }
     return rows;
+}
+
+void DatabaseTest::InjectFault(const std::string& table, const std::string& event, Failure failure,
+                               const std::string& when) {
+    const std::string name = "ghdb_fault_" + std::to_string(faults_.size());
+    if (OnSqlite()) {
+        Exec("CREATE TRIGGER " + name + " BEFORE " + event + " ON " + table +
+             (when.empty() ? "" : " WHEN " + when) + " BEGIN SELECT RAISE(" +
+             (failure == Failure::Alone ? "ABORT" : "ROLLBACK") + ", 'injected fault'); END");
+        faults_.push_back("DROP TRIGGER " + name);
+        return;
+    }
+    // The server ends a transaction for good only with its session, so that failure ends the
+    // session that runs the statement.
+    const std::string body = failure == Failure::Alone
+                                 ? "BEGIN RAISE EXCEPTION ''injected fault''; END"
+                                 : "BEGIN PERFORM pg_terminate_backend(pg_backend_pid()); "
+                                   "RETURN NULL; END";
+    Exec("CREATE OR REPLACE FUNCTION " + name + "() RETURNS trigger LANGUAGE plpgsql AS '" + body +
+         "'");
+    Exec("CREATE TRIGGER " + name + " BEFORE " + event + " ON " + table + " FOR EACH ROW" +
+         (when.empty() ? "" : " WHEN (" + when + ")") + " EXECUTE FUNCTION " + name + "()");
+    faults_.push_back("DROP TRIGGER " + name + " ON " + table);
+}
+
+void DatabaseTest::ClearFaults() {
+    for (const std::string& drop : faults_) Exec(drop);
+    faults_.clear();
 }
 
 long DatabaseTest::Count(const std::string& table, const std::string& where) {

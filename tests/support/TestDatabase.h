@@ -47,13 +47,28 @@ protected:
     std::vector<std::vector<std::string>> Rows(const std::string& sql);
     long Count(const std::string& table, const std::string& where = "");
 
+    // How an injected fault makes a statement fail.
+    enum class Failure {
+        Alone,            // the statement fails and is undone by itself
+        EndsTransaction,  // the engine rolls back the whole transaction (or loses the link)
+    };
+    // Makes every `event` (DELETE, INSERT or UPDATE) on `table` fail for the rows where `when`
+    // holds (a condition on OLD/NEW; empty: every row), until ClearFaults.
+    void InjectFault(const std::string& table, const std::string& event, Failure failure,
+                     const std::string& when = "");
+    void ClearFaults();
+
     std::string connectionString;
     CBaseClassAccess* access = nullptr;
     MessageCapture messages;
 
+    // The path of the embedded database file; empty on a server.
+    const std::string& File() const { return file_; }
+
 private:
     ConnectionPtr own_;
     std::string file_;
+    std::vector<std::string> faults_;
 };
 
 }  // namespace ghdb::test

@@ -80,50 +80,14 @@ struct SampleGroup {
     SampleFigureLayer figure;
 };
 
-// A subject with the layers assigned to it, named by layer name, in display order.
-struct SampleSubject {
-    // Default subjects carry their own id; custom subjects get theirs from the library (0).
-    long id;
-    const char* name;
-    std::vector<const char*> layers;
-    std::vector<SampleSubject> kids;
-};
-
-struct SampleSubjectType {
-    long type;
-    // The top-level subjects filed under the type, in its order.
-    std::vector<SampleSubject> subjects;
-};
-
-// A member of an application class: a layer or a layer group, by name.
-struct SampleApplyMember {
-    const char* name;
-    bool isGroup;
-};
-
-struct SampleApplyClass {
-    const char* name;
-    std::vector<SampleApplyMember> members;
-};
-
-struct SampleSiteLocation {
-    const char* location;
-    const char* subLocation;
-    const char* layer;
-    const char* field;
-};
-
 const std::vector<SampleSpacialDB>& SampleSpacialDBs();
 // The root groups of the layer-group tree.
 const std::vector<SampleGroup>& SampleGroups();
 
-const std::vector<SampleSubjectType>& SampleSubjectTypes();
-// The custom root -100 and the custom subjects below it.
-const SampleSubject& SampleCustomSubjects();
-// The classes of application-class identifier kSampleApplyClassID.
-constexpr long kSampleApplyClassID = 1;
-const std::vector<SampleApplyClass>& SampleApplyClasses();
-const std::vector<SampleSiteLocation>& SampleSiteLocations();
+// Stores CAD styles, base-map groups with their sheets and file tables, and red-line settings
+// of two workflows through `access`'s own operations; the field maps name the layers of the
+// sample tree, which must be stored first. Throws StepFailed naming the step that failed.
+void AddSampleCadAndRedLine(CBaseClassAccess& access);
 
 // Stores the sample catalogue into an empty catalogue through `access`'s own operations, all of
 // it or, when a step fails, nothing; `failure` then names the step (the database error has been

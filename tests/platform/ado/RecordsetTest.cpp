@@ -187,6 +187,7 @@ TEST(EmbeddedEngineTest, OnlyTheInstallerCreatesAFileAndItsSchemaIsIdempotent) {
     EXPECT_NO_THROW(c->Execute("SELECT * FROM S_WorkFlows", nullptr, adCmdText));
     // The owner prefix of server statements is accepted.
     EXPECT_NO_THROW(c->Execute("SELECT * FROM dbo.S_WorkFlows", nullptr, adCmdText));
+    EXPECT_NO_THROW(c->Execute("SELECT * FROM [dbo].[S_WorkFlows]", nullptr, adCmdText));
     c->Close();
     EXPECT_EQ(CreateConfigSchema("Provider=SQLite;Data Source=/nonexistent/dir/x.db"), -1);
     ASSERT_EQ(messages.messages().size(), 1u);
