@@ -44,17 +44,5 @@ TEST_F(SiteLocationTest, TheTableIsReplacedAsAWholeOrLeftAsItWas) {
     EXPECT_EQ(read.GetSize(), 4);
 }
 
-TEST_F(SiteLocationTest, SubjectQueriesAreNotStored) {
-    CArray<CGISCartoQuery, CGISCartoQuery&> queries;
-    CGISCartoQuery query;
-    EXPECT_EQ(query.LayerID, 0);
-    query.Name = "by name";
-    queries.Add(query);
-    EXPECT_EQ(access->GetSubjecQuerys(5, queries), 0);
-    EXPECT_EQ(access->EditSubjecQuerys(5, queries), 0);
-    ASSERT_EQ(queries.GetSize(), 1);
-    EXPECT_EQ(queries[0].Name, "by name");
-}
-
 }  // namespace
 }  // namespace ghdb::test
