@@ -56,3 +56,8 @@
 #include "roads/RoadStandard.h"
 #include "roads/RoadWay.h"
 #include "roads/WorkType.h"
+#include "subjects/ApplyClass.h"
+#include "subjects/CartoQuery.h"
+#include "subjects/DefaultSubject.h"
+#include "subjects/SiteLocation.h"
+#include "subjects/SubjectClass.h"

@@ -25,6 +25,14 @@ class CKGFieldRelation;
 class CLayerEx;
 class CLayerVerifyUpdate;
 
+// Records of thematic subjects, application classes and site locations.
+class CGISApplyClass;
+class CGISApplyClassData;
+class CGISCartoQuery;
+class CGISDefaultSubject;
+class CGISLayerSet;
+class CGISSiteLocation;
+
 // Records of CAD styles and base maps.
 class CCADBlockName;
 class CCADFontStyle;
@@ -274,6 +282,107 @@ public:
     // row last; goes on after a failed step and answers 2.
     long DeleteLayer(long layerId);
 
+    // ---- Thematic subjects, application classes and site locations (subjects/) ----
+
+    // The subject tree (GHGIS_DefaultSubject). Reads append to the array they are given.
+    long GetDefaultSubject(CGISDefaultSubject& s);
+    long EditDefaultSubject(CGISDefaultSubject& s);
+    // Rewrites the row of `id` with all of `s`, its SubjectID included.
+    long EditDefaultSubject(long id, CGISDefaultSubject& s);
+    // Only the subject's row: its children, layers and filings stay.
+    long DeleteDefaultSubject(long id);
+    // Removes the subject and everything below it, children before their parent and each
+    // subject's layer assignments before its row, in one transaction; goes on past a failed
+    // step and answers with the status of removing the subject's own row.
+    long DeleteDefaultSubjectRecursive(long id);
+    // Stores the subject as the last child of its parent (OrderIndex is set).
+    long AddDefaultSubject(CGISDefaultSubject& s);
+    // Stores a custom subject; a nonzero `newId` gives it the next custom id (-101, -102, ...).
+    long AddDefaultSubjectOfCustom(CGISDefaultSubject& s, int newId);
+    // The next sibling position under `parentId`: 1 for the first child, 0 when the query fails.
+    long GetMaxOrderIndexOfSubject(long parentId);
+    // The children of `parentId` in sibling order.
+    long GetKidSubjects(long parentId, CArray<CGISDefaultSubject, CGISDefaultSubject&>& out);
+    // The subjects the layer is assigned to, once per assignment.
+    long GetLayerSubjects(long layerId, CArray<CGISDefaultSubject, CGISDefaultSubject&>& out);
+    // Those of the subjects of the type (with their descendants) that hold the layer, in the
+    // type's order, once per assignment.
+    long GetLayerSubjects(long layerId, long subjectType,
+                          CArray<CGISDefaultSubject, CGISDefaultSubject&>& out);
+    // Type -1: every subject. Otherwise the top-level subjects filed under the type in its
+    // order, each followed (nonzero `withKids`) by its descendants; every subject once, at its
+    // first place. 1 when there is no subject at all or none of the type.
+    long GetAllDefaultSubject(long subjectType,
+                              CArray<CGISDefaultSubject, CGISDefaultSubject&>& out, int withKids);
+    // The custom root -100, followed (nonzero `withKids`) by its descendants; 1 without a root.
+    long GetAllCustomSubject(CArray<CGISDefaultSubject, CGISDefaultSubject&>& out, int withKids);
+    bool IsHasInDefaultSubjectArray(long id, CArray<long, long>& ids);
+    // Keeps the first subject of each id, in order.
+    void DeleteSameInDefaultSubjectArray(CArray<CGISDefaultSubject, CGISDefaultSubject&>& subjects);
+
+    // Layers of subjects (GHGIS_SubjectLayers), each with a position; -1 hides an assignment
+    // from the filtered list.
+    // Appends the subject's layer ids in order, hidden ones too: 2, or 1 when it has none.
+    long GetSubjectLayers(long subjectId, CArray<long, long>& layerIds);
+    // Appends the subject's layers in order; nonzero `orderedOnly` leaves the hidden ones out.
+    long GetSubjectLayers(long subjectId, CGISLayerSet& layers, int orderedOnly);
+    // Replaces the subject's layers by the list, at positions 0, 1, 2 ...: all or nothing; 2, or
+    // 1 for an empty list.
+    long SetSubjectLayers(long subjectId, CArray<long, long>& layerIds);
+    // A negative `layerOrder` puts the layer after the subject's last one (0 for the first).
+    long AddSubjectLayer(long subjectId, long layerId, int layerOrder);
+    long DeleteSubjectLayers(long subjectId);
+    // Only the assignments of custom layers (negative ids).
+    long DeleteSubjectLayersOfCustom(long subjectId);
+    // The layer leaves every subject.
+    long DeleteSubjectLayerOfLayer(long layerId);
+    // Every assignment, by position over all subjects: element i of both arrays is one row.
+    long GetSubject_Layer_pairs(CArray<long, long>& layerIds, CArray<long, long>& subjectIds);
+    // These three do nothing and answer 0.
+    long AddSubjectLayers(long subjectId, CArray<long, long>& layerIds);
+    long DeleteSubjectLayer(long subjectId, long layerId);
+    long GetSubjectLayer(long subjectId, long layerId, int& layerOrder);
+
+    // Subjects filed under numbered types (GHGIS_SubjectClass), in an order per type.
+    long GetSubjectsOfClass(long subjectType, CArray<long, long>& subjectIds);
+    // Refiles the type as exactly the list, at positions 0, 1, 2 ...: all or nothing; 2, or 1
+    // for an empty list.
+    long EditSubjectsOfClass(long subjectType, CArray<long, long>& subjectIds);
+    long ClearSubjectsFromClass(long subjectType);
+    // The layers of every subject of the type, once per assignment and filing, by position.
+    long GetSubjectLayersOfClass(long subjectType, CGISLayerSet& layers);
+
+    // Application classes (GHGIS_ApplyClass): one row per member of a class, a class being
+    // known by its identifier and name.
+    // Appends the class's stored members to its own: 2, or 1 when it has none.
+    long GetGISApplyClass(CGISApplyClass& c);
+    // Stores every member of the class, or none: 2, 1 when the class has no member.
+    long AddGISApplyClass(CGISApplyClass& c);
+    // Replaces the stored members of the class by its members, all or nothing: 2, 1 when the
+    // class has no member.
+    long EditGISApplyClass(CGISApplyClass& c);
+    long DeleteGISApplyClass(long id, CString& name);
+    // Every class of the identifier.
+    long DeleteGISApplyClass(long id);
+    long AddGISApplyClassData(CGISApplyClassData d);
+    // The member's rows of that name, kind and object, under any identifier.
+    long DeleteGISApplyClassData(CGISApplyClassData d);
+    // Appends one class per name of the identifier, then loads the members of every class of
+    // `out` (those already there too): 2, or 1 when the identifier has no class.
+    long GetAllGISApplyClass(long id, CArray<CGISApplyClass*, CGISApplyClass*>& out);
+    // Appends the layer groups / the layers the class names; 2 whenever the query ran.
+    long GetLayerGroupsByApplyClass(long id, CString& name,
+                                    CArray<CGISLayerGroup*, CGISLayerGroup*>& out);
+    long GetLayersByApplyClass(long id, CString& name, CArray<CGISLayer*, CGISLayer*>& out);
+
+    // Site locations (GHGIS_SiteLocation), listed and replaced as a whole.
+    long GetSiteLocations(CArray<CGISSiteLocation, CGISSiteLocation&>& locations);
+    // Replaces the table by the array, all or nothing: 2.
+    long EditSiteLocations(CArray<CGISSiteLocation, CGISSiteLocation&>& locations);
+    // Subject queries are not stored: these leave the array alone and answer 0.
+    long GetSubjecQuerys(long subjectId, CArray<CGISCartoQuery, CGISCartoQuery&>& queries);
+    long EditSubjecQuerys(long subjectId, CArray<CGISCartoQuery, CGISCartoQuery&>& queries);
+
     // ---- CAD styles and base maps (cad/) ----
 
     // Text styles (GH_FontConfig); the reads append, 2 when rows exist, else 1.
@@ -440,6 +549,10 @@ private:
                               std::unordered_set<long>& visited);
 
     FamilyState<CCatalogueCache> catalogue_;
+
+    // ---- Thematic subjects (subjects/) ----
+    // The next custom subject id: one below the least id in use, -101 at most.
+    long GetMinIDOfAllSubjects();
 };
 
 }  // namespace ghdb

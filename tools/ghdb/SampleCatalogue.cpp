@@ -3,6 +3,7 @@
 #include <map>
 
 #include "tools/ghdb/SampleSteps.h"
+#include "tools/ghdb/SampleSubjects.h"
 
 namespace ghdb::tool {
 
@@ -327,6 +328,7 @@ public:
     void Build() {
         for (const SampleSpacialDB& db : SampleSpacialDBs()) AddSpacialDB(db);
         for (const SampleGroup& group : SampleGroups()) AddGroup(group, -1);
+        AddSampleSubjects(access_);
         AddSampleCadAndRedLine(access_);
         AddRoadDesign();
     }
