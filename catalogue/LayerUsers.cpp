@@ -4,11 +4,6 @@
 
 namespace ghdb {
 
-long CBaseClassAccess::DelFunLayerByLayerID(long layerId) {
-    return db_.ExecuteSilently(
-        FormatString("delete FROM GHGIS_FunLayerConfig WHERE LayerID=%d", layerId));
-}
-
 long CBaseClassAccess::DeleteRoadStandByLayerID(long layerId) {
     // Failure is silent and answered with 1, as with a statement that hands nothing back.
     const long status = db_.ExecuteSilently(FormatString(

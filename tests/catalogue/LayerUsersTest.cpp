@@ -9,18 +9,6 @@ using Table = std::vector<std::vector<std::string>>;
 
 class LayerUsersTest : public DatabaseTest {};
 
-TEST_F(LayerUsersTest, FunctionAssignmentsOfTheLayerGoSilently) {
-    Exec("INSERT INTO GHGIS_FunLayerConfig (FunID, LayerID) VALUES (1, 12)");
-    Exec("INSERT INTO GHGIS_FunLayerConfig (FunID, LayerID) VALUES (2, 12)");
-    Exec("INSERT INTO GHGIS_FunLayerConfig (FunID, LayerID) VALUES (1, 13)");
-    EXPECT_EQ(access->DelFunLayerByLayerID(12), 2);
-    EXPECT_EQ(Rows("SELECT FunID, LayerID FROM GHGIS_FunLayerConfig"), (Table{{"1", "13"}}));
-
-    Exec("DROP TABLE GHGIS_FunLayerConfig");
-    EXPECT_EQ(access->DelFunLayerByLayerID(13), -1);
-    EXPECT_TRUE(messages.messages().empty());
-}
-
 TEST_F(LayerUsersTest, RoadStandardsUsingTheLayerInAnyRoleGoAndTheirLinksStay) {
     const char* standards[] = {
         "12, 1, 2, 3, 4",  "20, 12, 2, 3, 4", "21, 1, 12, 3, 4",

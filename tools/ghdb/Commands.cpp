@@ -17,6 +17,8 @@ const std::vector<Command>& AllCommands() {
          "create a new embedded database holding a sample planning catalogue", RunSample},
         {"tree", "ghdb tree CONNECTION",
          "show the layer-group tree with its layers, shape kinds and field counts", RunTree},
+        {"config", "ghdb config CONNECTION [NAME [VALUE]]",
+         "show the settings and the main menu, or show or store one setting", RunConfig},
     };
     return commands;
 }

@@ -31,5 +31,6 @@ int RunConnstr(const Command& self, const Args& args);
 int RunTables(const Command& self, const Args& args);
 int RunSample(const Command& self, const Args& args);
 int RunTree(const Command& self, const Args& args);
+int RunConfig(const Command& self, const Args& args);
 
 }  // namespace ghdb::tool

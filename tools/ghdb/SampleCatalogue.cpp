@@ -2,6 +2,8 @@
 
 #include <map>
 
+#include "tools/ghdb/SampleConfiguration.h"
+
 namespace ghdb::tool {
 
 namespace {
@@ -339,6 +341,8 @@ public:
     void Build() {
         for (const SampleSpacialDB& db : SampleSpacialDBs()) AddSpacialDB(db);
         for (const SampleGroup& group : SampleGroups()) AddGroup(group, -1);
+        if (std::string failed = StoreSampleConfiguration(access_); !failed.empty())
+            throw StepFailed{std::move(failed)};
     }
 
 private:
