@@ -41,3 +41,4 @@
 #include "platform/mfc/Types.h"
 #include "platform/win/ComputerName.h"
 #include "platform/win/MessageSink.h"
+#include "subjects/ApplyClass.h"

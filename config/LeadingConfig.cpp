@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "frame/BaseClassAccess.h"
+#include "subjects/ApplyClass.h"
 
 namespace ghdb {
 
@@ -131,6 +132,11 @@ CMISInfoURLSet* CLeadingConfig::RefMISInfoURLs() {
         access_->GetAllMISInfoURL(*misInfoURLs_);
     }
     return misInfoURLs_.get();
+}
+
+int CLeadingConfig::GetGISApplyClass(CGISApplyClassSet& set) {
+    if (!access_) return 0;
+    return access_->GetAllGISApplyClass(set.ApplyClassID, set.ApplyClasses()) == 2 ? 1 : 0;
 }
 
 CSpacialDBInfo* CLeadingConfig::AddNewSpacialDBInfo(CSpacialDBInfo& info) {

@@ -25,6 +25,10 @@ class CKGFieldRelation;
 class CLayerEx;
 class CLayerVerifyUpdate;
 
+// Records of thematic subjects, application classes and site locations.
+class CGISApplyClass;
+class CGISApplyClassData;
+
 // Records of the system configuration.
 struct _tagCONFIGITEM;
 class CGHFunTypeDef;
@@ -241,6 +245,31 @@ public:
     // Removes the layer from the whole catalogue, everything that names it first, the layer
     // row last; goes on after a failed step and answers 2.
     long DeleteLayer(long layerId);
+
+    // ---- Thematic subjects, application classes and site locations (subjects/) ----
+
+    // Application classes (GHGIS_ApplyClass): one row per member of a class, a class being
+    // known by its identifier and name.
+    // Appends the class's stored members to its own: 2, or 1 when it has none.
+    long GetGISApplyClass(CGISApplyClass& c);
+    // Stores every member of the class, or none: 2, 1 when the class has no member.
+    long AddGISApplyClass(CGISApplyClass& c);
+    // Replaces the stored members of the class by its members, all or nothing: 2, 1 when the
+    // class has no member.
+    long EditGISApplyClass(CGISApplyClass& c);
+    long DeleteGISApplyClass(long id, CString& name);
+    // Every class of the identifier.
+    long DeleteGISApplyClass(long id);
+    long AddGISApplyClassData(CGISApplyClassData d);
+    // The member's rows of that name, kind and object, under any identifier.
+    long DeleteGISApplyClassData(CGISApplyClassData d);
+    // Appends one class per name of the identifier, then loads the members of every class of
+    // `out` (those already there too): 2, or 1 when the identifier has no class.
+    long GetAllGISApplyClass(long id, CArray<CGISApplyClass*, CGISApplyClass*>& out);
+    // Appends the layer groups / the layers the class names; 2 whenever the query ran.
+    long GetLayerGroupsByApplyClass(long id, CString& name,
+                                    CArray<CGISLayerGroup*, CGISLayerGroup*>& out);
+    long GetLayersByApplyClass(long id, CString& name, CArray<CGISLayer*, CGISLayer*>& out);
 
     // ---- System configuration: settings, version, menus, specialties, functions and
     //      information URLs (config/) ----

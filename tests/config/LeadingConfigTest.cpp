@@ -138,6 +138,28 @@ TEST_F(LeadingConfigTest, CataloguesAreReadOnFirstUseAndChangedThroughTheCache) 
     EXPECT_FALSE(messages.messages().empty());
 }
 
+TEST_F(LeadingConfigTest, ApplicationClassesAreReadEachTimeAskedFor) {
+    for (const char* row : {"3, 'A', 12, 0", "3, 'A', 13, 0", "3, 'B', 1, 1", "4, 'C', 1, 1"})
+        Exec(std::string("INSERT INTO GHGIS_ApplyClass (ApplyClassID, ApplyClassName, "
+                         "DataObjectID, DataObjectType) VALUES (") +
+             row + ")");
+    CGISApplyClassSet classes;
+    classes.ApplyClassID = 3;
+    EXPECT_NE(config->GetGISApplyClass(classes), 0);
+    ASSERT_EQ(classes.GetSize(), 2);
+    int members = 0;
+    for (int i = 0; i < classes.GetSize(); ++i) {
+        EXPECT_EQ(classes.GetAt(i)->ApplyClassID, 3);
+        members += classes.GetAt(i)->ApplyClassData.GetSize();
+    }
+    EXPECT_EQ(members, 3);
+
+    CGISApplyClassSet none;
+    none.ApplyClassID = 5;
+    EXPECT_EQ(config->GetGISApplyClass(none), 0);
+    EXPECT_EQ(none.GetSize(), 0);
+}
+
 TEST_F(LeadingConfigTest, HoldsItsAccessObjectByReference) {
     EXPECT_EQ(access->AddReference(), 3);
     access->ReleaseInstance();
@@ -162,6 +184,8 @@ TEST(LeadingConfigWithoutDatabase, AnswersEmptyWithoutAnAccessObject) {
     EXPECT_EQ(config->RefSpacialDBInfos(), nullptr);
     EXPECT_EQ(config->RefLayerGroups(), nullptr);
     EXPECT_EQ(config->RefMISInfoURLs(), nullptr);
+    CGISApplyClassSet classes;
+    EXPECT_EQ(config->GetGISApplyClass(classes), 0);
     CSpacialDBInfo db;
     EXPECT_EQ(config->AddNewSpacialDBInfo(db), nullptr);
     CGISLayerGroup group;
