@@ -72,6 +72,15 @@ class CGHRoadStandardRadius;
 class CGHRoadWay;
 class CGHRoadWayScene;
 
+// Records of the system configuration.
+struct _tagCONFIGITEM;
+class CGHFunTypeDef;
+class CGHGisFun;
+class CGHLayerSpecialty;
+class CGHMainMenuItem;
+class CGHSpecialty;
+class CMISInfoURLSet;
+
 // The access object of the configuration database: one connection, and every operation on
 // the planning configuration as a member. Made by CreateInstance, counted by hand and
 // destroyed when the last holder releases it.
@@ -272,8 +281,6 @@ public:
     long DelPageInfoByLayer(long layerId);
 
     // Rows of other families that name a layer, removed with the layer.
-    // Function assignments of the layer; silent: -1 on failure without a message.
-    long DelFunLayerByLayerID(long layerId);
     // Road standards using the layer in any of their five layer columns: 2 when removed, 1 when
     // the statement failed (no message).
     long DeleteRoadStandByLayerID(long layerId);
@@ -521,6 +528,59 @@ public:
     long EditAllGHRoadBoardWay(CArray<CGHRoadBoardWay*, CGHRoadBoardWay*&>& all);
     long GetAllGHRoadBoardWayWidth(CArray<CGHRoadBoardWayWidth*, CGHRoadBoardWayWidth*&>& out);
     long EditAllGHRoadBoardWayWidth(CArray<CGHRoadBoardWayWidth*, CGHRoadBoardWayWidth*&>& all);
+    // ---- System configuration: settings, version, menus, specialties, functions and
+    //      information URLs (config/) ----
+
+    // Named settings (GH_ConfigInfo). The reads empty `items` first: 2 when a row was read,
+    // 1 when the table is empty.
+    long GetConfigItems(CArray<_tagCONFIGITEM, _tagCONFIGITEM&>& items);
+    // Rewrites the value and remark of the first row of the item's name, or adds the row.
+    long EditConfigItem(_tagCONFIGITEM item);
+    // Replaces every setting by the items, stored from the last to the first: all of them or,
+    // on a failure, none, the old ones staying. 1 for an empty array.
+    long EditConfigItems(CArray<_tagCONFIGITEM, _tagCONFIGITEM&>& items);
+
+    // The schema version (GH_VersionInfo): `code` is its minor number, left alone when the
+    // table has none (1).
+    long GetSysVersionCode(long& code);
+    // Sets the minor number of every row, or makes the row (this machine, 1, code).
+    long SetSysVersionCode(long code);
+    // The non-empty names of the tables workstations copy down, after emptying `names`.
+    long GetAllDownLoadTableNames(CStringArray& names);
+
+    // Main menu (GHSJ_MainMenu) by entry id, specialties (GHSJ_Specialty) by id and their
+    // layers (GHSJ_GISLayerSpecialty). The reads append and show no message on failure; the
+    // replaces store the elements in array order, all or nothing.
+    long GetAllMainMenuItem(CArray<CGHMainMenuItem*, CGHMainMenuItem*>& items);
+    long SetAllMainMenuItem(CArray<CGHMainMenuItem, CGHMainMenuItem&>& items);
+    long GetAllSpecialty(CArray<CGHSpecialty*, CGHSpecialty*>& specialties);
+    long SetAllSpecialty(CArray<CGHSpecialty, CGHSpecialty&>& specialties);
+    long GetAllLayerSpecialty(CArray<CGHLayerSpecialty*, CGHLayerSpecialty*>& assignments);
+    long SetAllLayerSpecialty(CArray<CGHLayerSpecialty, CGHLayerSpecialty&>& assignments);
+
+    // Functions (GHSJ_GHFunTypeDef) by id and their layers (GHGIS_FunLayerConfig).
+    long GetAllFunTypeDef(CArray<CGHFunTypeDef*, CGHFunTypeDef*>& funs);
+    // The functions assigned to the layer.
+    long GetGisLayerFun(long layerId, CArray<CGHFunTypeDef*, CGHFunTypeDef*>& funs);
+    // The assignments of the layer: 2, or 1 when it has none.
+    long GetGisLayerFun(long layerId, CArray<CGHGisFun, CGHGisFun>& links);
+    // Replaces the assignments of the layer, all or nothing; every element is first given the
+    // layer's id.
+    long SetGisLayerFun(long layerId, CArray<CGHGisFun, CGHGisFun>& links);
+    // The assignments of the function: 2, or 1 when it has none.
+    long GetFunGisLayer(long funId, CArray<CGHGisFun, CGHGisFun>& links);
+    // Removes the assignments of the function and stores the elements with their own function
+    // ids, all or nothing.
+    long SetFunGisLayer(long funId, CArray<CGHGisFun, CGHGisFun>& links);
+    // The layers the function is assigned to.
+    long GetGISLayerByFunID(long funId, CArray<CGISLayer*, CGISLayer*>& layers);
+    // Function assignments of the layer; silent: -1 on failure without a message.
+    long DelFunLayerByLayerID(long layerId);
+
+    // Addresses of workflow pages (GH_MISInfoURL). The read appends to the set; the replace
+    // stores the set's elements in order, all or nothing.
+    long GetAllMISInfoURL(CMISInfoURLSet& urls);
+    long EditAllMISInfoURL(CMISInfoURLSet& urls);
 
 protected:
     CBaseClassAccess();

@@ -30,6 +30,8 @@ const std::vector<Command>& AllCommands() {
          "show the MIS sub-systems with their businesses, workflows and phases", RunMis},
         {"roads", "ghdb roads CONNECTION",
          "show the road standards with their layers, boards, ways and radii", RunRoads},
+        {"config", "ghdb config CONNECTION [NAME [VALUE]]",
+         "show the settings and the main menu, or show or store one setting", RunConfig},
     };
     return commands;
 }

@@ -36,5 +36,6 @@ int RunCad(const Command& self, const Args& args);
 int RunPipes(const Command& self, const Args& args);
 int RunMis(const Command& self, const Args& args);
 int RunRoads(const Command& self, const Args& args);
+int RunConfig(const Command& self, const Args& args);
 
 }  // namespace ghdb::tool

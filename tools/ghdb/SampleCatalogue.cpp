@@ -4,6 +4,7 @@
 
 #include "tools/ghdb/SampleSteps.h"
 #include "tools/ghdb/SampleSubjects.h"
+#include "tools/ghdb/SampleConfiguration.h"
 
 namespace ghdb::tool {
 
@@ -331,6 +332,8 @@ public:
         AddSampleSubjects(access_);
         AddSampleCadAndRedLine(access_);
         AddRoadDesign();
+        if (std::string failed = StoreSampleConfiguration(access_); !failed.empty())
+            throw StepFailed{std::move(failed)};
     }
 
 private:
