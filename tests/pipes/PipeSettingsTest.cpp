@@ -61,9 +61,7 @@ protected:
 
 TEST_F(PipeSettingsTest, EveryListingReadsItsWholeTableAfreshInItsOrder) {
     Fill();
-    std::vector<std::string> statements;
-    access->RefConnection()->SetStatementLog(
-        [&](const std::string& sql) { statements.push_back(sql); });
+    StatementLog& log = LogStatements();
     // Each array holds an element from before: the listings replace what the arrays held.
     CPipeSysDataset stale;
     CPipeSysDataset* stalePointer = &stale;
@@ -120,7 +118,7 @@ TEST_F(PipeSettingsTest, EveryListingReadsItsWholeTableAfreshInItsOrder) {
     ASSERT_EQ(depths.GetSize(), 2);
     EXPECT_EQ(depths[0].DDeep, static_cast<double>(1.2f));
 
-    EXPECT_EQ(statements, (std::vector<std::string>{
+    EXPECT_EQ(log.statements(), (std::vector<std::string>{
                               "SELECT * FROM GH_PipeDatasetDef order by Sequence",
                               "SELECT * FROM GH_PipeTypeDef order by Sequence",
                               "SELECT * FROM GH_PipeSpecFieldDef",

@@ -92,8 +92,8 @@ TEST_P(RoadReplaceTest, ReplacesTheWholeTableOrNothing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryTable, RoadReplaceTest, ::testing::ValuesIn(kReplaceCases),
-                         [](const ::testing::TestParamInfo<ReplaceCase>& info) {
-                             return std::string(info.param.table);
+                         [](const ::testing::TestParamInfo<ReplaceCase>& tested) {
+                             return std::string(tested.param.table);
                          });
 
 using RoadRecordsTest = CatalogueTest;

@@ -64,15 +64,15 @@ TEST_F(ApplyClassTest, TheClassesOfAnIdentifierComeWithTheirMembersAndWhatTheyNa
     EXPECT_EQ(readB.ApplyClassData[0].DataObjectID, group);
 
     // What a class names is read once and kept until its data is cleared.
-    LogStatements();
+    StatementLog& log = LogStatements();
     EXPECT_EQ(LayerNames(readA.GetLayers()), (std::vector<std::string>{"parcels", "roads"}));
     EXPECT_EQ(readA.GetLayers(), readA.GetLayers());
     ASSERT_EQ(readB.GetLayerGroups()->GetSize(), 1);
     EXPECT_EQ(readB.GetLayerGroups()->GetAt(0)->LayerGroupName, "planning");
-    EXPECT_EQ(CountStatements("SELECT * FROM GHGIS_Layer INNER JOIN"), 1);
+    EXPECT_EQ(log.Count("SELECT * FROM GHGIS_Layer INNER JOIN"), 1);
     readA.ClearData();
     EXPECT_EQ(readA.GetLayers()->GetSize(), 2);  // read anew by the class's id and name
-    EXPECT_EQ(CountStatements("SELECT * FROM GHGIS_Layer INNER JOIN"), 2);
+    EXPECT_EQ(log.Count("SELECT * FROM GHGIS_Layer INNER JOIN"), 2);
 
     // Reading again appends new classes and reloads the ones already there.
     ASSERT_EQ(access->GetAllGISApplyClass(3, out), 2);

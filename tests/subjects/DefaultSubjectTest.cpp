@@ -214,10 +214,10 @@ TEST_F(DefaultSubjectTest, WalksOverALoopOfParentLinksStop) {
 TEST_F(DefaultSubjectTest, ARecursiveDeleteRemovesChildrenFirstAndLeavesFilingsAlone) {
     LayOutTree();
     for (long subject : {10, 12, 121, 1211, 20}) Assign(subject, 1, 0);
-    LogStatements();
+    StatementLog& log = LogStatements();
     EXPECT_EQ(access->DeleteDefaultSubjectRecursive(12), 2);
     std::vector<std::string> deletes;
-    for (const std::string& sql : statements)
+    for (const std::string& sql : log.statements())
         if (sql.rfind("Delete", 0) == 0) deletes.push_back(sql);
     EXPECT_EQ(deletes, (std::vector<std::string>{
                            "Delete FROM GHGIS_SubjectLayers WHERE (SubjectID = 1211)",
