@@ -30,7 +30,7 @@ TEST_F(ConfigItemTest, SettingsAreReadInTableOrderAndReplacedFromTheLastItem) {
 
 TEST_F(ConfigItemTest, OneSettingRewritesTheFirstRowOfItsNameOrIsAdded) {
     Insert(kSettings, {"'A', '1', 'first'", "'A', '2', 'second'"});
-    LogStatements();
+    StatementLog log(access->RefConnection());
     EXPECT_EQ(access->EditConfigItem({"A", "9", "changed"}), 2);
     EXPECT_EQ(Rows("SELECT ConfigItemValue, ConfigRemark FROM GH_ConfigInfo ORDER BY 1"),
               (Table{{"2", "second"}, {"9", "changed"}}));
@@ -39,7 +39,8 @@ TEST_F(ConfigItemTest, OneSettingRewritesTheFirstRowOfItsNameOrIsAdded) {
     EXPECT_EQ(access->EditConfigItem({"it's", "w", ""}), 2);
     EXPECT_EQ(Count("GH_ConfigInfo", "ConfigItemName = 'it''s' AND ConfigItemValue = 'w'"), 1);
     EXPECT_EQ(Count("GH_ConfigInfo"), 3);
-    EXPECT_EQ(statements.back(), "SELECT * FROM GH_ConfigInfo WHERE ( ConfigItemName = 'it''s' )");
+    EXPECT_EQ(log.statements().back(),
+              "SELECT * FROM GH_ConfigInfo WHERE ( ConfigItemName = 'it''s' )");
     EXPECT_TRUE(messages.messages().empty());
 }
 

@@ -31,7 +31,7 @@ TEST_F(LeadingConfigTest, SettingsAreReadOnceAndKeptUntilReleased) {
                        "'DWGSharedPath', '/dwg', ''", "'MISConnectionString', 'mis', ''",
                        "'ReliefMapConnectionString', 'relief', ''",
                        "'NotFreshGroupString', '1,2', ''", "'A', 'first', ''", "'A', 'last', ''"});
-    LogStatements();
+    StatementLog log(access->RefConnection());
     EXPECT_DOUBLE_EQ(config->GetDefaultLayerScale(), 0.002);
     const CString values[] = {
         config->GetArcSymbolPath(), config->GetSharedPath(), config->GetMISConnectionString(),
@@ -40,7 +40,7 @@ TEST_F(LeadingConfigTest, SettingsAreReadOnceAndKeptUntilReleased) {
               (std::vector<CString>{"/sym", "/dwg", "mis", "relief", "1,2"}));
     EXPECT_EQ(config->GetConfigItem("A"), "last");
     EXPECT_EQ(config->GetConfigItem("a"), "");
-    EXPECT_EQ(statements.size(), 1u);
+    EXPECT_EQ(log.statements().size(), 1u);
 
     // Changes made around the cache show once it is released.
     Exec(
@@ -76,10 +76,10 @@ TEST_F(LeadingConfigTest, CataloguesAreReadOnFirstUseAndChangedThroughTheCache) 
     const long first = AddGroup("规划");
     AddGroup("现状");
     AddGroup("kid", first);
-    LogStatements();
+    StatementLog log(access->RefConnection());
     CGISLayerGroupSet* groups = config->RefLayerGroups();
     ASSERT_EQ(config->RefLayerGroups(), groups);
-    EXPECT_EQ(CountStatements("SELECT"), 1);
+    EXPECT_EQ(log.Count("SELECT"), 1);
     ASSERT_EQ(groups->GetSize(), 2);
 
     CGISLayerGroup added;

@@ -56,10 +56,11 @@ TEST_F(MenuAndFunctionTest, MenuAndSpecialtiesAreReplacedWholeAndReadInIdOrder) 
         item.ItemName = code;
         menu.Add(item);
     }
-    LogStatements();
+    StatementLog log(access->RefConnection());
     EXPECT_EQ(access->SetAllMainMenuItem(menu), 2);
-    EXPECT_EQ(statements, (std::vector<std::string>{"DELETE FROM GHSJ_MainMenu WHERE 1=1 ",
-                                                    "SELECT * FROM GHSJ_MainMenu WHERE 1=1 "}));
+    EXPECT_EQ(log.statements(),
+              (std::vector<std::string>{"DELETE FROM GHSJ_MainMenu WHERE 1=1 ",
+                                        "SELECT * FROM GHSJ_MainMenu WHERE 1=1 "}));
     CAutoReleaseArray<CGHMainMenuItem*, CGHMainMenuItem*> stored;
     EXPECT_EQ(access->GetAllMainMenuItem(stored), 2);
     ASSERT_EQ(stored.GetSize(), 3);
@@ -104,6 +105,12 @@ TEST(FunTypeDefRecord, CopiesCarryTheColumnsAndNotTheCollectedAssignments) {
     fun.IsMultiLayer = true;
     for (long layer : {12L, 12L, 13L}) fun.Add(GisFun(7, layer));
     EXPECT_EQ(fun.GisFunArr.GetSize(), 2);
+    CGHWorkType workType;
+    workType.LevelID = 1;
+    fun.Add(workType);
+    workType.WorkTypeId = 9;  // not compared
+    fun.Add(workType);
+    EXPECT_EQ(fun.WorkTypeArr.GetSize(), 1);
 
     const CGHFunTypeDef copy(fun);
     CGHFunTypeDef assigned;
@@ -114,7 +121,7 @@ TEST(FunTypeDefRecord, CopiesCarryTheColumnsAndNotTheCollectedAssignments) {
         EXPECT_EQ(std::vector<long>({f->FUNID, f->Type, f->Sequence, f->GISLayerType}),
                   std::vector<long>({7, 3, 9, 2}));
         EXPECT_TRUE(f->IsMultiLayer);
-        EXPECT_EQ(f->GisFunArr.GetSize(), 0);
+        EXPECT_EQ(f->GisFunArr.GetSize() + f->WorkTypeArr.GetSize(), 0);
     }
     EXPECT_EQ(fun.GetSpecialty(), 4);
     const char* names[] = {"其它", "通用", "用地", "道路", "管线", "其它"};
