@@ -51,6 +51,7 @@ CGHFunTypeDef::CGHFunTypeDef(const CGHFunTypeDef& other) : CTableRecord() {
 CGHFunTypeDef& CGHFunTypeDef::operator=(const CGHFunTypeDef& other) {
     if (&other == this) return *this;
     CopyColumns(other);
+    WorkTypeArr.RemoveAll();
     GisFunArr.RemoveAll();
     return *this;
 }
@@ -78,6 +79,13 @@ void CGHFunTypeDef::Add(const CGHGisFun& fun) {
     for (int i = 0; i < GisFunArr.GetSize(); ++i)
         if (GisFunArr[i] == fun) return;
     GisFunArr.Add(fun);
+}
+
+void CGHFunTypeDef::Add(const CGHWorkType& workType) {
+    for (int i = 0; i < WorkTypeArr.GetSize(); ++i)
+        if (WorkTypeArr[i] == workType) return;
+    CGHWorkType copy(workType);
+    WorkTypeArr.Add(copy);
 }
 
 CString CGHFunTypeDef::GetNameOfSpecialty(int specialty) {

@@ -3,6 +3,7 @@
 #include "frame/TableRecord.h"
 #include "platform/mfc/CArray.h"
 #include "platform/mfc/CString.h"
+#include "roads/WorkType.h"
 
 namespace ghdb {
 
@@ -26,8 +27,8 @@ public:
     long LayerID = -1;
 };
 
-// A drawing function of the hosts (GHSJ_GHFunTypeDef), with the function-layer assignments a
-// caller collects for it (not stored with the row).
+// A drawing function of the hosts (GHSJ_GHFunTypeDef), with the work types and the
+// function-layer assignments a caller collects for it (not stored with the row).
 class CGHFunTypeDef : public CTableRecord<CGHFunTypeDef> {
 public:
     static const ColumnTable<CGHFunTypeDef>& Columns();
@@ -42,8 +43,9 @@ public:
 
     void Init(long funId, CString name, CString funcKey, CString commandName, CString arxName,
               CString sysName, long type, long sequence);
-    // Collects an assignment unless an equal one is there already.
+    // Collect an assignment or a work type unless an equal one is there already.
     void Add(const CGHGisFun& fun);
+    void Add(const CGHWorkType& workType);
     // Functions are a specialty of their own.
     int GetSpecialty() const { return 4; }
     // The display name of a specialty code; any code outside 0 to 3 is "other".
@@ -61,6 +63,7 @@ public:
     long Type = 1;
     long Sequence = 0;
     long GISLayerType = -1;
+    CGHWorkTypeArr WorkTypeArr;
     CArray<CGHGisFun, CGHGisFun> GisFunArr;
     bool IsMultiLayer = false;
 
