@@ -5,8 +5,9 @@
 
 namespace ghdb {
 
-CRecordAccess::CRecordAccess(CBaseClassAccess* owner, UpdateFailure updateFailure)
-    : owner_(owner), updateFailure_(updateFailure) {}
+CRecordAccess::CRecordAccess(CBaseClassAccess* owner, UpdateFailure updateFailure,
+                             Deleting deleting)
+    : owner_(owner), updateFailure_(updateFailure), deleting_(deleting) {}
 
 CRecordAccess::~CRecordAccess() {
     ReleaseConnection();
@@ -19,6 +20,7 @@ long CRecordAccess::CreateConnection() {
         ConnectionPtr connection = Connection::Create();
         connection->Open(connectionString_, "", "", 0);
         connection_ = std::move(connection);
+        sharers_ = std::make_shared<Sharers>();
         return 0;
     } catch (...) {
         connection_.reset();
@@ -29,12 +31,27 @@ long CRecordAccess::CreateConnection() {
 
 void CRecordAccess::ReleaseConnection() {
     if (!connection_) return;
+    if (sharers_.use_count() > 1) {
+        connection_.reset();
+        sharers_.reset();
+        return;
+    }
     try {
         connection_->Close();
         connection_.reset();
+        sharers_.reset();
     } catch (...) {
         ReportError();
     }
+}
+
+void CRecordAccess::ShareConnection(const CRecordAccess& other) {
+    if (connection_ != other.connection_) {
+        ReleaseConnection();
+        connection_ = other.connection_;
+        sharers_ = other.sharers_;
+    }
+    connectionString_ = other.connectionString_;
 }
 
 long CRecordAccess::SetConnectionString(const char* connectionString) {
@@ -44,14 +61,7 @@ long CRecordAccess::SetConnectionString(const char* connectionString) {
 }
 
 void CRecordAccess::ReportError() const {
-    if (!connection_) {
-        ShowMessage(kConnectFailedText, kDatabaseErrorCaption);
-        return;
-    }
-    const Errors& errors = connection_->GetErrors();
-    if (errors.GetCount() > 0)
-        ShowMessage(errors.GetItem(errors.GetCount() - 1).Description.c_str(),
-                    kDatabaseErrorCaption);
+    ShowProviderError(connection_.get(), connection_ ? nullptr : kConnectFailedText);
 }
 
 long CRecordAccess::Open(CADORecordsetPtr& holder, const CString& sql, int showError) const {
@@ -164,9 +174,27 @@ long CRecordAccess::AddNewOneRecordInfo(const CString& sql, CDBBaseClass* record
 }
 
 long CRecordAccess::DeleteRecordInfo(const CString& sql) {
+    if (deleting_ == Deleting::RowsOfQuery) return DeleteRowsOfQuery(sql);
     return Guarded([&]() -> long {
         if (!connection_) throw _com_error(E_FAIL, "no connection");
         return connection_->Execute(sql, nullptr, adCmdText) ? 2 : 1;
+    });
+}
+
+long CRecordAccess::DeleteRowsOfQuery(const CString& sql) {
+    return Guarded([&]() -> long {
+        CADORecordsetPtr holder;
+        const long opened = Open(holder, sql);
+        if (opened != 2) return opened;
+        RecordsetPtr& rs = holder.Recordset();
+        Transaction transaction(*connection_);
+        long result = 1;
+        for (; !rs->EndOfFile(); rs->MoveNext()) {
+            rs->Delete(adAffectCurrent);
+            result = 2;
+        }
+        transaction.Commit();
+        return result;
     });
 }
 
@@ -201,8 +229,8 @@ long CRecordAccess::RunScope(bool cascade, const char* serialiseOn,
     if (!connection_) return steps();
     ScopeCount counted(scopes_);
     try {
-        Transaction transaction(
-            *connection_, cascade ? Transaction::Kind::Cascade : Transaction::Kind::AllOrNothing);
+        Transaction transaction(*connection_,
+                                cascade ? TransactionKind::Cascade : TransactionKind::AllOrNothing);
         if (serialiseOn) transaction.Serialise(serialiseOn);
         const long result = steps();
         if (cascade || result >= 0) transaction.Commit();

@@ -2,6 +2,8 @@
 
 #include <functional>
 #include <initializer_list>
+#include <memory>
+#include <type_traits>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -18,19 +20,28 @@ namespace ghdb {
 // configuration and MIS access objects each own one; records read or written through it are
 // attached to `owner` when one is given.
 //
+// Several objects may share one connection (copies of an MIS access object do): it is closed
+// when the last of them lets it go.
+//
 // Status values: 2 success, 1 no row (or no connection), -1 database error already reported.
 class CRecordAccess {
 public:
     enum class UpdateFailure { Notice, Report };
+    // What DeleteRecordInfo is given: a statement to run, or a query whose rows it removes.
+    enum class Deleting { Statement, RowsOfQuery };
 
-    explicit CRecordAccess(CBaseClassAccess* owner, UpdateFailure updateFailure);
+    explicit CRecordAccess(CBaseClassAccess* owner, UpdateFailure updateFailure,
+                           Deleting deleting = Deleting::Statement);
     ~CRecordAccess();
     CRecordAccess(const CRecordAccess&) = delete;
     CRecordAccess& operator=(const CRecordAccess&) = delete;
 
     // 0 connected (or already), -2 no connection string, -3 the open failed (reported).
     long CreateConnection();
+    // Lets the connection go; it is closed unless another object still shares it.
     void ReleaseConnection();
+    // Uses `other`'s connection and connection string instead of its own.
+    void ShareConnection(const CRecordAccess& other);
     // Replaces the connection: 0, -2 or -3 as CreateConnection.
     long SetConnectionString(const char* connectionString);
     const CString& ConnectionString() const noexcept { return connectionString_; }
@@ -44,6 +55,8 @@ public:
     long EditOneRecordInfo(const CString& sql, CDBBaseClass* record);
     long EditMultiRecordInfo(const CString& sql, CMultiDBBaseClass* record);
     long AddNewOneRecordInfo(const CString& sql, CDBBaseClass* record);
+    // Runs a statement that returns no rows. An object that deletes by query removes every row
+    // of the query `sql` instead, all or none: 2 when it had rows, 1 when it had none.
     long DeleteRecordInfo(const CString& sql);
     // As DeleteRecordInfo, without any message: -1 on failure.
     long ExecuteSilently(const CString& sql);
@@ -128,6 +141,14 @@ public:
     // row was read, else 1.
     template <class T, class ARG>
     long ReadAllAsValues(const CString& sql, T& working, CArray<T, ARG>& array);
+    // Empties `array` once the query is open, then appends one record per row (for a pointer
+    // array a new record, for a value array a copy), each read from the constructor's values:
+    // 2 when at least one row was read, else 1. An error after the query opened is shown only
+    // when `report`; the records read before it stay.
+    template <class T, class ARG>
+    long ReadAllAfresh(const CString& sql, CArray<T*, ARG>& array, bool report);
+    template <class T, class ARG>
+    long ReadAllAfresh(const CString& sql, CArray<T, ARG>& array, bool report);
     // Adds every element as a new row: all of them, or none when one fails (-1, reported).
     template <class T, class ARG>
     long AddAllFromPointers(const CString& sql, CArray<T*, ARG>& array);
@@ -139,8 +160,11 @@ public:
     long SynchroniseById(const CString& sql, CArray<T, ARG>& array, const CString& idColumn);
 
 private:
-    void Attach(CDBBaseClass& record) const {
-        if (owner_) record.SetDBClassAccess(owner_);
+    // Only records of the record contract hold an access object.
+    template <class T>
+    void Attach(T& record) const {
+        if constexpr (std::is_base_of_v<CDBBaseClass, T>)
+            if (owner_) record.SetDBClassAccess(owner_);
     }
     // Opens `sql`; on 2 the recordset stands on its first row (when it has one).
     long Open(CADORecordsetPtr& holder, const CString& sql, int showError = 1) const;
@@ -148,6 +172,9 @@ private:
     long OpenToRead(CADORecordsetPtr& holder, const CString& sql, int showError = 1) const;
     template <class Each>
     long AddAll(const CString& sql, int count, Each each);
+    template <class Array, class Each>
+    long ReadEachRowAfresh(const CString& sql, Array& array, bool report, Each each);
+    long DeleteRowsOfQuery(const CString& sql);
     long RunScope(bool cascade, const char* serialiseOn, const std::function<long()>& steps);
     // Runs the body of an operation: any failure is shown (when `report`) and becomes -1. A
     // transaction that the engine has ended stops the scope that holds it instead.
@@ -156,9 +183,14 @@ private:
 
     CBaseClassAccess* owner_;
     UpdateFailure updateFailure_;
+    Deleting deleting_;
     // How many scopes of this object are open, outermost first.
     int scopes_ = 0;
     ConnectionPtr connection_;
+    // One per opened connection, held by every object sharing it (not by RefConnection's
+    // callers): the last holder closes the connection.
+    struct Sharers {};
+    std::shared_ptr<Sharers> sharers_;
     CString connectionString_;
 };
 
@@ -216,6 +248,47 @@ long CRecordAccess::ReadAllAsValues(const CString& sql, T& working, CArray<T, AR
             rs->MoveNext();
         }
         return any ? 2 : 1;
+    });
+}
+
+template <class Array, class Each>
+long CRecordAccess::ReadEachRowAfresh(const CString& sql, Array& array, bool report, Each each) {
+    return Guarded(
+        [&]() -> long {
+            CADORecordsetPtr holder;
+            const long opened = OpenToRead(holder, sql);
+            if (opened != 2) return opened;
+            array.RemoveAll();
+            _variant_t scratch;
+            RecordsetPtr& rs = holder.Recordset();
+            FieldsPtr fields = rs->GetFields();
+            long result = 1;
+            for (; !rs->EndOfFile(); rs->MoveNext()) {
+                each(fields, scratch);
+                result = 2;
+            }
+            return result;
+        },
+        report);
+}
+
+template <class T, class ARG>
+long CRecordAccess::ReadAllAfresh(const CString& sql, CArray<T*, ARG>& array, bool report) {
+    return ReadEachRowAfresh(sql, array, report, [&](FieldsPtr& fields, _variant_t& scratch) {
+        T* record = new T;
+        array.Add(record);
+        Attach(*record);
+        record->ReadFromFields(fields, scratch);
+    });
+}
+
+template <class T, class ARG>
+long CRecordAccess::ReadAllAfresh(const CString& sql, CArray<T, ARG>& array, bool report) {
+    return ReadEachRowAfresh(sql, array, report, [&](FieldsPtr& fields, _variant_t& scratch) {
+        T record;
+        Attach(record);
+        record.ReadFromFields(fields, scratch);
+        array.Add(record);
     });
 }
 
@@ -342,7 +415,9 @@ long CRecordAccess::SynchroniseById(const CString& sql, CArray<T, ARG>& array,
             }
             rs->Update();
             element.AfterUpdateNew(fields, scratch);
-            if (found == rowOfId.end()) rowOfId.emplace(id, rs->GetBookmark());
+            // A later element names a new row by the id the row got: the database's own, when
+            // it assigns the key, so that two elements without an id make two rows.
+            if (found == rowOfId.end()) rowOfId.emplace(element.GetIDField(), rs->GetBookmark());
         }
         transaction.Commit();
         return 2;

@@ -187,10 +187,10 @@ public:
         if (affected == 0) odbc::Fail(source_, kDeletedRow);
     }
 
-    void begin(bool keepGoing) override {
+    void begin(TransactionKind kind) override {
         setAutocommit(false);
         inTransaction_ = true;
-        keepGoing_.assign(1, keepGoing);
+        keepGoing_.assign(1, kind == TransactionKind::Cascade);
         const std::string start = odbc::TransactionStartStatement(engine_);
         if (start.empty()) return;
         try {
@@ -204,9 +204,9 @@ public:
     void commit() override { endTransaction(SQL_COMMIT); }
     void rollback() override { endTransaction(SQL_ROLLBACK); }
 
-    void savepoint(const std::string& name, bool keepGoing) override {
+    void savepoint(const std::string& name, TransactionKind kind) override {
         run(odbc::SavepointStatement(engine_, name));
-        keepGoing_.push_back(keepGoing);
+        keepGoing_.push_back(kind == TransactionKind::Cascade);
     }
 
     void releaseSavepoint(const std::string& name) override {

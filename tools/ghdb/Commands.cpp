@@ -13,10 +13,25 @@ const std::vector<Command>& AllCommands() {
          "build, take apart or test a connection string", RunConnstr},
         {"tables", "ghdb tables CONNECTION", "list the configuration tables and their row counts",
          RunTables},
-        {"sample", "ghdb sample FILE",
-         "create a new embedded database holding a sample planning catalogue", RunSample},
+        {"sample", "ghdb sample [--mis] FILE",
+         "create a new embedded database holding a sample planning catalogue and pipeline "
+         "settings (with --mis: a sample MIS database)",
+         RunSample},
         {"tree", "ghdb tree CONNECTION",
          "show the layer-group tree with its layers, shape kinds and field counts", RunTree},
+        {"subjects", "ghdb subjects CONNECTION",
+         "show the subject tree of each subject type and the custom subjects, with their layers",
+         RunSubjects},
+        {"cad", "ghdb cad CONNECTION",
+         "list the CAD font styles, line types and blocks per file, and the base-map groups",
+         RunCad},
+        {"pipes", "ghdb pipes CONNECTION", "list the pipeline settings", RunPipes},
+        {"mis", "ghdb mis CONNECTION",
+         "show the MIS sub-systems with their businesses, workflows and phases", RunMis},
+        {"roads", "ghdb roads CONNECTION",
+         "show the road standards with their layers, boards, ways and radii", RunRoads},
+        {"config", "ghdb config CONNECTION [NAME [VALUE]]",
+         "show the settings and the main menu, or show or store one setting", RunConfig},
     };
     return commands;
 }

@@ -1,0 +1,282 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "support/TestDatabase.h"
+
+namespace ghdb::test {
+namespace {
+
+class MisTest : public DatabaseTest {
+protected:
+    void SetUp() override {
+        DatabaseTest::SetUp();
+        ASSERT_EQ(CreateMisSchema(connectionString.c_str()), 2);
+        mis = CMisDBAccess::CreateInstance(connectionString.c_str());
+        ASSERT_NE(mis, nullptr);
+    }
+    void TearDown() override {
+        if (mis) mis->ReleaseInstance();
+        DatabaseTest::TearDown();
+    }
+
+    // Codes and ids with an apostrophe are looked up like any other.
+    void Fill() {
+        Exec(
+            "INSERT INTO S_SubSystem (SystemCode, SystemName, ParentSystem) VALUES ('GH', "
+            "'root', ''), ('YD', 'land', 'GH'), ('NP', 'blank parent', '  '), ('JS', 'build', "
+            "'GH')");
+        Exec(
+            "INSERT INTO S_Business (SystemCode, BusinessCode, BusinessName) VALUES ('YD', 'B1', "
+            "'one'), ('YD', 'B''2', 'two'), ('JS', 'B3', 'three')");
+        Exec(
+            "INSERT INTO S_WorkFlows (FlowCode, FlowName, FlowType, AutoNoID, Owner, OwnerType, "
+            "IsSys, Note) VALUES ('F1', 'flow one', 2, 'N1', 'me', 3, 1, 'noted'), ('F''2', 'flow "
+            "two', 1, 'N2', 'you', 1, 0, NULL)");
+        Exec(
+            "INSERT INTO S_Business_Flows (BusinessCode, FlowCode) VALUES ('B1', 'F1'), ('B1', "
+            "'F''2'), ('B''2', 'F''2')");
+        Exec(
+            "INSERT INTO S_Workflows_Ex (FlowID, FlowCode, IsActive, Version) VALUES ('F1-1', "
+            "'F1', 1, 1), ('F1-3', 'F1', 1, 3), ('F1-2', 'F1', 0, 2), ('F''2-1', 'F''2', 1, 1)");
+        Exec(
+            "INSERT INTO S_FlowPhase (PhaseNo, SubFlowNo, FlowID, PhaseName) VALUES (1, 0, "
+            "'F1-3', 'accept'), (2, 1, 'F1-3', 'review'), (1, 0, 'F''2-1', 'only')");
+        Exec(
+            "INSERT INTO s_dicttables (tablename, TableAlias) VALUES ('T_A', 'table a'), ('T_B', "
+            "'table b'), ('T_C', 'unused')");
+        Exec(
+            "INSERT INTO s_flowPhase_form (flowid, formid) VALUES ('F1-3', 'FORM1'), ('F1-3', "
+            "'FORM2')");
+        Exec(
+            "INSERT INTO S_Form_Columns (formid, tablename) VALUES ('FORM1', 'T_A'), ('FORM1', "
+            "'T_A'), ('FORM2', 'T_B')");
+        Exec(
+            "INSERT INTO S_DictColumns (TableName, ColumnName, ColumnAlias, DataType, Length, "
+            "[Precision], DefaultValue, AllowNull, IsSys, Squence, IsPrimaryKey) VALUES ('T_A', "
+            "'ID', 'key', 1, 30, 2, 'x', 0, 1, 4, 1)");
+        Exec("INSERT INTO MWRKFLWDEF (NAME, serial) VALUES ('late', 2), ('early', 1)");
+        Exec(
+            "INSERT INTO OAGROUP (ROLEID, WRKNAME, STPNAME) VALUES (5, 'early', 'check'), (6, "
+            "'late', 'sign')");
+        Exec(
+            "INSERT INTO MWFLENUMTABS (workflow, tabname, colname) VALUES ('early', 'OLD_T', "
+            "'C1'), ('early', 'OLD_T', 'C2'), ('early', 'OLD_T', 'C1')");
+    }
+
+    template <class T>
+    static std::vector<std::string> Column(const CArray<T, T&>& records, CString T::*member) {
+        std::vector<std::string> values;
+        for (const T& record : records) values.push_back((record.*member).str());
+        return values;
+    }
+    using Names = std::vector<std::string>;
+
+    CMisDBAccess* mis = nullptr;
+};
+
+TEST_F(MisTest, CreationCountingAndCopiesSharingOneConnection) {
+    EXPECT_EQ(CMisDBAccess::CreateInstance(nullptr), nullptr);
+    EXPECT_EQ(CMisDBAccess::CreateInstance(""), nullptr);
+    EXPECT_TRUE(messages.messages().empty());
+    EXPECT_EQ(CMisDBAccess::CreateInstance("Provider=SQLite;Data Source=/nonexistent/x.db"),
+              nullptr);
+    ASSERT_EQ(messages.messages().size(), 1u);
+    EXPECT_EQ(messages.messages()[0].text, "连接数据库失败!");
+    messages.clear();
+    EXPECT_EQ(mis->ConnectionString(), connectionString.c_str());
+
+    Fill();
+    EXPECT_EQ(mis->AddReference(), 2);
+    EXPECT_EQ(mis->AddReference(), 3);
+    // A copy takes the count as it is.
+    auto* copy = new CMisDBAccess(*mis);
+    EXPECT_EQ(copy->AddReference(), 4);
+    EXPECT_EQ(mis->ReleaseInstance(), 2);
+    EXPECT_EQ(mis->ReleaseInstance(), 1);
+    EXPECT_EQ(mis->ReleaseInstance(), 0);
+    mis = copy;
+    // The connection outlives the object it was opened by.
+    CArray<CMISSubSystem, CMISSubSystem&> systems;
+    EXPECT_EQ(mis->GetAllMISSubSytem(systems), 2);
+    {
+        CMisDBAccess assigned(*mis);
+        CMisDBAccess* other = CMisDBAccess::CreateInstance(connectionString.c_str());
+        ASSERT_NE(other, nullptr);
+        *other = assigned;
+        EXPECT_EQ(other->ReleaseInstance(), 3);
+        delete other;
+        EXPECT_EQ(assigned.GetAllMISSubSytem(systems), 2);
+    }
+    EXPECT_EQ(mis->GetAllMISSubSytem(systems), 2);
+    EXPECT_EQ(systems.GetSize(), 6);
+    EXPECT_EQ(mis->ReleaseInstance(), 3);
+    EXPECT_EQ(mis->ReleaseInstance(), 2);
+    EXPECT_EQ(mis->ReleaseInstance(), 1);
+    EXPECT_TRUE(messages.messages().empty());
+
+    // At the connection: the last of its sharers closes it.
+    CRecordAccess first(nullptr, CRecordAccess::UpdateFailure::Report);
+    CRecordAccess second(nullptr, CRecordAccess::UpdateFailure::Report);
+    ASSERT_EQ(first.SetConnectionString(connectionString.c_str()), 0);
+    second.ShareConnection(first);
+    const ConnectionPtr shared = first.Connection();
+    EXPECT_EQ(second.Connection(), shared);
+    EXPECT_EQ(second.ConnectionString(), connectionString.c_str());
+    first.ReleaseConnection();
+    EXPECT_EQ(shared->GetState(), adStateOpen);
+    second.ReleaseConnection();
+    EXPECT_EQ(shared->GetState(), adStateClosed);
+}
+
+TEST_F(MisTest, DeletingTakesAQueryAndAFailedInsertIsADatabaseError) {
+    // The generic operations as the MIS access object has them.
+    CRecordAccess db(nullptr, CRecordAccess::UpdateFailure::Report,
+                     CRecordAccess::Deleting::RowsOfQuery);
+    ASSERT_EQ(db.SetConnectionString(connectionString.c_str()), 0);
+    Fill();
+    EXPECT_EQ(db.DeleteRecordInfo("SELECT * FROM S_FlowPhase WHERE FlowID = 'none'"), 1);
+    EXPECT_EQ(Count("S_FlowPhase"), 3);
+    EXPECT_EQ(db.DeleteRecordInfo("SELECT * FROM MWFLENUMTABS WHERE workflow = 'early'"), 2);
+    EXPECT_EQ(Count("MWFLENUMTABS"), 0);
+    EXPECT_EQ(Count("OAGROUP"), 2);
+    EXPECT_TRUE(messages.messages().empty());
+    EXPECT_EQ(db.DeleteRecordInfo("SELECT * FROM NoSuchTable"), -1);
+    ASSERT_EQ(messages.messages().size(), 1u);
+    EXPECT_EQ(messages.messages()[0].caption, "数据库错误");
+
+    messages.clear();
+    Exec("CREATE UNIQUE INDEX S_SubSystem_Code ON S_SubSystem (SystemCode)");
+    CMISSubSystem duplicate;
+    duplicate.SystemCode = "YD";
+    EXPECT_EQ(db.AddNewOneRecordInfo("SELECT * FROM S_SubSystem WHERE (1 = -1)", &duplicate), -1);
+    ASSERT_EQ(messages.messages().size(), 1u);
+    EXPECT_EQ(messages.messages()[0].caption, "数据库错误");
+}
+
+TEST_F(MisTest, SubSystemsAndTheirBusinesses) {
+    Fill();
+    CArray<CMISSubSystem, CMISSubSystem&> systems;
+    ASSERT_EQ(mis->GetAllMISSubSytem(systems), 2);
+    EXPECT_EQ(Column(systems, &CMISSubSystem::SystemCode), (Names{"YD", "JS"}));
+    EXPECT_EQ(systems[1].SystemName, "build");
+    // Records read here hold no access object.
+    EXPECT_EQ(systems[0].RefDBClassAccess(), nullptr);
+
+    CArray<CMISBusiness, CMISBusiness&> businesses;
+    ASSERT_EQ(mis->GetBusinessInSubSystem("YD", businesses), 2);
+    EXPECT_EQ(Column(businesses, &CMISBusiness::BusinessCode), (Names{"B1", "B'2"}));
+    EXPECT_EQ(businesses[1].BusinessName, "two");
+    EXPECT_EQ(mis->GetBusinessInSubSystem("GH", businesses), 1);
+    EXPECT_EQ(businesses.GetSize(), 2);
+    EXPECT_EQ(mis->GetBusinessInSubSystem("Y'D", businesses), 1);
+    EXPECT_TRUE(messages.messages().empty());
+}
+
+TEST_F(MisTest, WorkFlowCodesAndTheirActiveVersionsNewestFirst) {
+    Fill();
+    CArray<CMISWorkFlowCode, CMISWorkFlowCode&> codes;
+    ASSERT_EQ(mis->GetWorkFlowCodeInBusiness("B1", codes), 2);
+    ASSERT_EQ(Column(codes, &CMISWorkFlowCode::FlowCode), (Names{"F1", "F'2"}));
+    const CMISWorkFlowCode& first = codes[0];
+    EXPECT_EQ(first.FlowName, "flow one");
+    EXPECT_EQ(first.FlowType, 2);
+    EXPECT_EQ(first.OwnerType, 3);
+    EXPECT_EQ(first.AutoNoID, "N1");
+    EXPECT_EQ(first.Owner, "me");
+    EXPECT_TRUE(first.IsSys);
+    EXPECT_EQ(first.Note, "noted");
+    // A NULL note after a row with one reads as empty.
+    EXPECT_EQ(codes[1].Note, "");
+    EXPECT_FALSE(codes[1].IsSys);
+    EXPECT_EQ(mis->GetWorkFlowCodeInBusiness("B'2", codes), 2);
+    EXPECT_EQ(codes.GetSize(), 3);
+
+    CArray<CMISWorkFlow, CMISWorkFlow&> versions;
+    ASSERT_EQ(mis->GetWorkFlowInFlowCode("F1", versions), 2);
+    EXPECT_EQ(Column(versions, &CMISWorkFlow::FlowID), (Names{"F1-3", "F1-1"}));
+    EXPECT_EQ(versions[0].Version, 3);
+    EXPECT_TRUE(versions[0].IsActive);
+    versions.RemoveAll();
+    ASSERT_EQ(mis->GetWorkFlowInSameFlowID("F1-1", versions), 2);
+    EXPECT_EQ(Column(versions, &CMISWorkFlow::FlowID), (Names{"F1-3", "F1-1"}));
+    EXPECT_EQ(mis->GetWorkFlowInSameFlowID("F'2-1", versions), 2);
+    EXPECT_EQ(versions.GetSize(), 3);
+
+    // Every active version with its code; the version itself is not in the result.
+    versions.RemoveAll();
+    ASSERT_EQ(mis->GetAllMISWorkFlow(versions), 2);
+    std::vector<std::pair<std::string, std::string>> all;
+    for (const CMISWorkFlow& flow : versions) {
+        all.emplace_back(flow.FlowID.str(), flow.FlowCode.str());
+        EXPECT_EQ(flow.Version, 0);
+        EXPECT_FALSE(flow.IsActive);
+    }
+    std::sort(all.begin(), all.end());
+    EXPECT_EQ(all, (std::vector<std::pair<std::string, std::string>>{
+                       {"F'2-1", "F'2"}, {"F1-1", "F1"}, {"F1-3", "F1"}}));
+    EXPECT_TRUE(messages.messages().empty());
+}
+
+TEST_F(MisTest, PhasesTablesAndFieldsOfBothSchemas) {
+    Fill();
+    CArray<CMISWorkPhase, CMISWorkPhase&> phases;
+    ASSERT_EQ(mis->GetMISWorkPhase("F1-3", phases), 2);
+    ASSERT_EQ(mis->GetMISWorkPhase("F1-3", phases), 2);
+    EXPECT_EQ(Column(phases, &CMISWorkPhase::PhaseName),
+              (Names{"accept", "review", "accept", "review"}));
+    EXPECT_EQ(phases[1].PhaseNo, 2);
+    EXPECT_EQ(phases[1].SubFlowNo, 1);
+    EXPECT_EQ(mis->GetMISWorkPhase("F'2-1", phases), 2);
+    EXPECT_EQ(phases[4].PhaseName, "only");
+
+    CArray<CMISTable, CMISTable&> tables;
+    ASSERT_EQ(mis->GetAllTablesInFlow("F1-3", tables, 0), 2);
+    EXPECT_EQ(Column(tables, &CMISTable::tablename), (Names{"T_A", "T_B"}));
+    EXPECT_EQ(tables[0].TableAlias, "table a");
+    tables.RemoveAll();
+    ASSERT_EQ(mis->GetAllTablesInFlow("early", tables, 1), 2);
+    EXPECT_EQ(Column(tables, &CMISTable::tablename), (Names{"OLD_T"}));
+    EXPECT_EQ(tables[0].TableAlias, "OLD_T");
+
+    CArray<CMISField, CMISField&> fields;
+    ASSERT_EQ(mis->GetAllFieldsInTable("T_A", fields, 0), 2);
+    ASSERT_EQ(fields.GetSize(), 1);
+    const CMISField& key = fields[0];
+    EXPECT_EQ(key.ColumnName, "ID");
+    EXPECT_EQ(key.ColumnAlias, "key");
+    EXPECT_EQ(key.DataType, 1);
+    EXPECT_EQ(key.Length, 30);
+    EXPECT_EQ(key.Precision, 2);
+    EXPECT_EQ(key.DefaultValue, "x");
+    EXPECT_FALSE(key.AllowNull);
+    EXPECT_TRUE(key.IsSys);
+    EXPECT_EQ(key.Squence, 4);
+    EXPECT_TRUE(key.IsPrimaryKey);
+    fields.RemoveAll();
+    ASSERT_EQ(mis->GetAllFieldsInTable("OLD_T", fields, 1), 2);
+    std::vector<std::string> names = Column(fields, &CMISField::ColumnName);
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (Names{"C1", "C2"}));
+    for (const CMISField& field : fields) EXPECT_EQ(field.ColumnAlias, field.ColumnName);
+
+    CArray<CMISWorkFlow27, CMISWorkFlow27&> flows27;
+    ASSERT_EQ(mis->GetMISWorkFlows27(flows27), 2);
+    EXPECT_EQ(Column(flows27, &CMISWorkFlow27::NAME), (Names{"early", "late"}));
+    CArray<CMISWorkPhase27, CMISWorkPhase27&> phases27;
+    ASSERT_EQ(mis->GetMISWorkPhase27("late", phases27), 2);
+    ASSERT_EQ(phases27.GetSize(), 1);
+    EXPECT_EQ(phases27[0].ROLEID, 6);
+    EXPECT_EQ(phases27[0].STPNAME, "sign");
+    EXPECT_EQ(mis->GetMISWorkPhase27("o'clock", phases27), 1);
+    EXPECT_TRUE(messages.messages().empty());
+
+    // A table missing in the MIS database fails the query with the engine's text.
+    Exec("DROP TABLE OAGROUP");
+    EXPECT_EQ(mis->GetMISWorkPhase27("late", phases27), -1);
+    ASSERT_EQ(messages.messages().size(), 1u);
+    EXPECT_TRUE(ContainsNoCase(messages.messages()[0].text, "OAGROUP"));
+}
+
+}  // namespace
+}  // namespace ghdb::test

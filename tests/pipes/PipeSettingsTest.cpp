@@ -1,0 +1,250 @@
+#include <gtest/gtest.h>
+
+#include "support/TestDatabase.h"
+
+namespace ghdb::test {
+namespace {
+
+using Table = std::vector<std::vector<std::string>>;
+
+// A record whose columns a host writes itself.
+template <class Record>
+class Writable : public Record {
+public:
+    using Record::WriteToFields;
+};
+
+class PipeSettingsTest : public DatabaseTest {
+protected:
+    // Stores the record as a new row of `table`, as a host maintaining the table does.
+    template <class Record>
+    void Store(const char* table, Writable<Record>& record) {
+        Recordset rows;
+        rows.Open((std::string("SELECT * FROM ") + table + " WHERE (1 = -1)").c_str(),
+                  access->RefConnection(), adOpenKeyset, adLockOptimistic, adCmdText);
+        FieldsPtr fields = rows.GetFields();
+        rows.AddNew();
+        record.WriteToFields(fields);
+        rows.Update();
+    }
+
+    void Fill() {
+        Exec(
+            "INSERT INTO GH_PipeDatasetDef (DatasetID, DatasetName, IsMapSheet, Sequence) VALUES "
+            "(7, 'second', 1, 2), (8, 'first', 0, 1)");
+        Exec(
+            "INSERT INTO GH_PipeTypeDef (PipeName, PipeCode, PipePointLayerID, PipeLineLayerID, "
+            "Sequence) VALUES ('rain', 'YS', 3, 4, 2), ('water', 'JS', 1, 2, 1)");
+        Exec(
+            "INSERT INTO GH_PipeSpecFieldDef (DefName, LayerID, FieldName) VALUES ('a', 1, 'GJ'), "
+            "('b', 2, 'CZ')");
+        Exec(
+            "INSERT INTO GH_PipePredefineFieldDef (PipeCode, PredefineField, LayerID) VALUES "
+            "('JS', 'GJ', 1), ('YS', 'CZ', 2)");
+        Exec(
+            "INSERT INTO GH_PipeLabelBlock (PipeName, PipeCode, BlockXScale) VALUES ('a', 'JS', "
+            "2.5), ('b', 'YS', 0.1)");
+        Exec(
+            "INSERT INTO GH_PipeFuncFontHeiDef (FuncNo, FuncName, FuncFontHei) VALUES (1, 'a', "
+            "2.5), (2, 'b', 0.1)");
+        Exec(
+            "INSERT INTO GH_PipeHStandardDef (PType1, PType2, MType2, HDist) VALUES ('JS', 'YS', "
+            "3, 1.5), ('JS', 'WS', 4, 0.1)");
+        Exec(
+            "INSERT INTO GH_PipeVStandardDef (PType1, PType2, MType2, VDist) VALUES ('JS', 'YS', "
+            "3, 0.15), ('JS', 'WS', 4, 0.1)");
+        Exec(
+            "INSERT INTO GH_PipeCStandardDef (PType, MType, WDeep, DDeep) VALUES ('JS', 1, 0.7, "
+            "1.2), ('YS', 2, 0.1, 0.1)");
+    }
+};
+
+TEST_F(PipeSettingsTest, EveryListingReadsItsWholeTableAfreshInItsOrder) {
+    Fill();
+    std::vector<std::string> statements;
+    access->RefConnection()->SetStatementLog(
+        [&](const std::string& sql) { statements.push_back(sql); });
+    // Each array holds an element from before: the listings replace what the arrays held.
+    CPipeSysDataset stale;
+    CPipeSysDataset* stalePointer = &stale;
+    CArray<CPipeSysDataset*, CPipeSysDataset*&> datasets;
+    datasets.Add(stalePointer);
+    ASSERT_EQ(access->GetAllPipeDatasets(datasets), 2);
+    ASSERT_EQ(datasets.GetSize(), 2);
+    EXPECT_EQ(datasets[0]->DatasetName, "first");
+    EXPECT_EQ(datasets[1]->DatasetID, 7);
+    EXPECT_TRUE(datasets[1]->IsMapSheet);
+    EXPECT_TRUE(datasets[0]->Layers.IsEmpty());
+    ReleaseArrayData(datasets, 0);
+
+    CArray<CPipeTypeDef, CPipeTypeDef> types;
+    types.Add(CPipeTypeDef());
+    ASSERT_EQ(access->GetAllPipeTypeDef(types), 2);
+    ASSERT_EQ(types.GetSize(), 2);
+    EXPECT_EQ(types[0].PipeCode, "JS");
+    EXPECT_EQ(types[1].PipeLineLayerID, 4);
+
+    CArray<CPipeSpecFieldDef, CPipeSpecFieldDef> special;
+    special.Add(CPipeSpecFieldDef());
+    EXPECT_EQ(access->GetAllPipeSpecFieldDef(special), 2);
+    ASSERT_EQ(special.GetSize(), 2);
+    EXPECT_EQ(special[1].FieldName, "CZ");
+
+    CArray<CPipePredefineFieldDef, CPipePredefineFieldDef> predefined;
+    EXPECT_EQ(access->GetAllPipePredefineFieldDef(predefined), 2);
+    ASSERT_EQ(predefined.GetSize(), 2);
+    EXPECT_EQ(predefined[1].LayerID, 2);
+
+    CAutoReleaseArray<CPipeSymbolBlock*, CPipeSymbolBlock*&> blocks;
+    EXPECT_EQ(access->GetAllPipeSymbolBlockdDatasets(blocks), 2);
+    ASSERT_EQ(blocks.GetSize(), 2);
+    EXPECT_EQ(blocks[0]->BlockXScale, 2.5);
+
+    CAutoReleaseArray<CPipeFontHei*, CPipeFontHei*&> fonts;
+    EXPECT_EQ(access->GetAllPipeFuncFontHeidDatasets(fonts), 2);
+    ASSERT_EQ(fonts.GetSize(), 2);
+    EXPECT_EQ(fonts[1]->FuncNo, 2);
+
+    CArray<CHStandardDistDef, CHStandardDistDef> horizontal;
+    EXPECT_EQ(access->GetAllHStandardDatasets(horizontal), 2);
+    ASSERT_EQ(horizontal.GetSize(), 2);
+    EXPECT_EQ(horizontal[0].MType2, 3);
+
+    CAutoReleaseArray<CVStandardDistDef*, CVStandardDistDef*&> vertical;
+    EXPECT_EQ(access->GetAllVStandardDatasets(vertical), 2);
+    ASSERT_EQ(vertical.GetSize(), 2);
+    EXPECT_EQ(vertical[1]->PType2, "WS");
+
+    CArray<CCStandardDistDef, CCStandardDistDef&> depths;
+    EXPECT_EQ(access->GetAllCStandardDatasets(depths), 2);
+    ASSERT_EQ(depths.GetSize(), 2);
+    EXPECT_EQ(depths[0].DDeep, static_cast<double>(1.2f));
+
+    EXPECT_EQ(statements, (std::vector<std::string>{
+                              "SELECT * FROM GH_PipeDatasetDef order by Sequence",
+                              "SELECT * FROM GH_PipeTypeDef order by Sequence",
+                              "SELECT * FROM GH_PipeSpecFieldDef",
+                              "SELECT * FROM GH_PipePredefineFieldDef",
+                              "SELECT * FROM GH_PipeLabelBlock",
+                              "SELECT * FROM GH_PipeFuncFontHeiDef",
+                              "SELECT * FROM GH_PipeHStandardDef",
+                              "SELECT * FROM GH_PipeVStandardDef",
+                              "SELECT * FROM GH_PipeCStandardDef",
+                          }));
+    EXPECT_TRUE(messages.messages().empty());
+
+    // An empty table answers 1 and leaves the array empty.
+    Exec("DELETE FROM GH_PipeHStandardDef");
+    EXPECT_EQ(access->GetAllHStandardDatasets(horizontal), 1);
+    EXPECT_TRUE(horizontal.IsEmpty());
+}
+
+TEST_F(PipeSettingsTest, MeasuresAreSinglePrecisionReadAndWritten) {
+    Fill();
+    constexpr double single = static_cast<double>(0.1f);
+    ASSERT_NE(single, 0.1);
+    CArray<CHStandardDistDef, CHStandardDistDef> horizontal;
+    ASSERT_EQ(access->GetAllHStandardDatasets(horizontal), 2);
+    EXPECT_EQ(horizontal[1].HDist, single);
+    CAutoReleaseArray<CVStandardDistDef*, CVStandardDistDef*&> vertical;
+    ASSERT_EQ(access->GetAllVStandardDatasets(vertical), 2);
+    EXPECT_EQ(vertical[1]->VDist, single);
+    CAutoReleaseArray<CPipeSymbolBlock*, CPipeSymbolBlock*&> blocks;
+    ASSERT_EQ(access->GetAllPipeSymbolBlockdDatasets(blocks), 2);
+    EXPECT_EQ(blocks[1]->BlockXScale, single);
+    CAutoReleaseArray<CPipeFontHei*, CPipeFontHei*&> fonts;
+    ASSERT_EQ(access->GetAllPipeFuncFontHeidDatasets(fonts), 2);
+    EXPECT_EQ(fonts[1]->FuncFontHei, single);
+    CArray<CCStandardDistDef, CCStandardDistDef&> depths;
+    ASSERT_EQ(access->GetAllCStandardDatasets(depths), 2);
+    EXPECT_EQ(depths[1].WDeep, single);
+
+    // What a host writes lands in each member's own column, measures as singles.
+    Exec("DELETE FROM GH_PipeHStandardDef");
+    Exec("DELETE FROM GH_PipeVStandardDef");
+    Writable<CHStandardDistDef> h;
+    h.PType1 = "JS";
+    h.MType1 = 1;
+    h.DSType1 = "DN100";
+    h.PrType1 = "P1";
+    h.PType2 = "WS";
+    h.MType2 = 2;
+    h.DSType2 = "DN200";
+    h.PrType2 = "P2";
+    h.HDist = 0.1;
+    Store("GH_PipeHStandardDef", h);
+    EXPECT_EQ(Rows("SELECT PType1, MType1, DSType1, PrType1, PType2, MType2, DSType2, PrType2 "
+                   "FROM GH_PipeHStandardDef"),
+              (Table{{"JS", "1", "DN100", "P1", "WS", "2", "DN200", "P2"}}));
+    // An engine that keeps every real as a double shows that a single was written.
+    if (OnSqlite()) {
+        EXPECT_EQ(Count("GH_PipeHStandardDef", "HDist <> 0.1"), 1);
+    }
+
+    Writable<CVStandardDistDef> v;
+    v.PType1 = "JS";
+    v.PType2 = "YS";
+    v.MType1 = 5;
+    v.MType2 = 6;
+    Store("GH_PipeVStandardDef", v);
+    EXPECT_EQ(Rows("SELECT PType1, PType2, MType1, MType2 FROM GH_PipeVStandardDef"),
+              (Table{{"JS", "YS", "5", "6"}}));
+
+    Writable<CPipeSymbolBlock> block;
+    block.DiameterLayer = "GJ_LAYER";
+    Store("GH_PipeLabelBlock", block);
+    EXPECT_EQ(Count("GH_PipeLabelBlock", "DiameterLayer = 'GJ_LAYER'"), 1);
+}
+
+TEST_F(PipeSettingsTest, MissingValuesKeepTheDefaultsAndAFailedQueryKeepsTheArray) {
+    Exec("INSERT INTO GH_PipeDatasetDef (DatasetName) VALUES ('bare')");
+    Exec("INSERT INTO GH_PipeLabelBlock (PipeName) VALUES ('bare')");
+    CAutoReleaseArray<CPipeSysDataset*, CPipeSysDataset*&> datasets;
+    ASSERT_EQ(access->GetAllPipeDatasets(datasets), 2);
+    ASSERT_EQ(datasets.GetSize(), 1);
+    const CPipeSysDataset& dataset = *datasets[0];
+    EXPECT_EQ(dataset.DatasetID, 0);
+    EXPECT_EQ(dataset.ApplyType, 0);
+    EXPECT_EQ(dataset.Sequence, 0);
+    EXPECT_FALSE(dataset.IsMapSheet);
+    CAutoReleaseArray<CPipeSymbolBlock*, CPipeSymbolBlock*&> blocks;
+    ASSERT_EQ(access->GetAllPipeSymbolBlockdDatasets(blocks), 2);
+    EXPECT_EQ(blocks[0]->PipeLayerId, -1);
+    EXPECT_EQ(blocks[0]->BlockYScale, 1.0);
+    EXPECT_EQ(blocks[0]->BlockLabelLayer, "0");
+    EXPECT_EQ(blocks[0]->DiameterDist, 10.0);
+
+    // The query fails before anything is read: the message is shown, the array stays.
+    Exec("DROP TABLE GH_PipeTypeDef");
+    CArray<CPipeTypeDef, CPipeTypeDef> types;
+    types.Add(CPipeTypeDef());
+    EXPECT_EQ(access->GetAllPipeTypeDef(types), -1);
+    EXPECT_EQ(types.GetSize(), 1);
+    ASSERT_EQ(messages.messages().size(), 1u);
+    EXPECT_EQ(messages.messages()[0].caption, "数据库错误");
+    EXPECT_TRUE(ContainsNoCase(messages.messages()[0].text, "GH_PipeTypeDef"));
+}
+
+TEST_F(PipeSettingsTest, ADatasetListsEachLayerOnceWithoutOwningIt) {
+    CGISLayer first, second, sameAsFirst;
+    first.LayerID = 1;
+    second.LayerID = 2;
+    sameAsFirst.LayerID = 1;
+    CPipeSysDataset dataset;
+    dataset.AddLayer(&first);
+    dataset.AddLayer(&second);
+    dataset.AddLayer(&sameAsFirst);
+    ASSERT_EQ(dataset.Layers.GetSize(), 2);
+    EXPECT_EQ(dataset.GetLayer(1), &first);
+    EXPECT_EQ(dataset.GetLayer(3), nullptr);
+
+    CPipeSysDataset copy(dataset);
+    EXPECT_EQ(copy.GetLayer(2), &second);
+    dataset.RemoveLayer(&sameAsFirst);
+    ASSERT_EQ(dataset.Layers.GetSize(), 1);
+    EXPECT_EQ(dataset.Layers[0], &second);
+    EXPECT_EQ(copy.Layers.GetSize(), 2);
+}
+
+}  // namespace
+}  // namespace ghdb::test
