@@ -45,14 +45,24 @@ std::string QuoteName(Engine engine, std::string_view name) {
 }
 
 std::string InsertReturning(Engine engine, const std::string& table,
-                            const std::vector<std::string>& columns) {
+                            const std::vector<std::string>& columns,
+                            const std::vector<std::string>* returned) {
     std::vector<std::string> markers(columns.size(), "?");
     const std::string names = columns.empty() ? "" : " (" + Join(columns, ", ") + ")";
     const std::string values =
         columns.empty() ? " DEFAULT VALUES" : " VALUES (" + Join(markers, ", ") + ")";
-    if (engine == Engine::SqlServer)
-        return "INSERT INTO " + table + names + " OUTPUT INSERTED.*" + values;
-    return "INSERT INTO " + table + names + values + " RETURNING *";
+    const bool sqlServer = engine == Engine::SqlServer;
+    std::string output = sqlServer ? " OUTPUT INSERTED.*" : " RETURNING *";
+    if (returned) {
+        output.clear();
+        for (const std::string& column : *returned) {
+            output += output.empty() ? (sqlServer ? " OUTPUT " : " RETURNING ") : ", ";
+            if (sqlServer) output += "INSERTED.";
+            output += column;
+        }
+    }
+    if (sqlServer) return "INSERT INTO " + table + names + output + values;
+    return "INSERT INTO " + table + names + values + output;
 }
 
 std::string UpdateOneReturning(Engine engine, const std::string& table,

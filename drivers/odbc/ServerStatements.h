@@ -19,9 +19,11 @@ struct KeyPart {
     bool isNull = false;
 };
 
-// `INSERT … VALUES (?, …)` returning the stored row; no columns inserts the defaults.
+// `INSERT … VALUES (?, …)` returning the stored row; no columns inserts the defaults. With
+// `returned`, only those columns of the stored row (none: nothing) are returned.
 std::string InsertReturning(schema::Engine engine, const std::string& table,
-                            const std::vector<std::string>& columns);
+                            const std::vector<std::string>& columns,
+                            const std::vector<std::string>* returned = nullptr);
 
 // Updates at most one row, the one matching `key`, setting each of `columns` from a parameter
 // (in that order, before the key's parameters), and returns it as stored.

@@ -42,6 +42,7 @@ public:
     Link& operator=(const Link&) = delete;
 
     bool lost() const noexcept { return PQstatus(conn_) == CONNECTION_BAD; }
+    int serverVersion() const noexcept { return PQserverVersion(conn_); }
     PGTransactionStatusType transactionStatus() const noexcept {
         return PQtransactionStatus(conn_);
     }

@@ -40,7 +40,8 @@ constexpr const char* kSessionSetUp =
     "SET DateStyle TO ISO, MDY; SET bytea_output TO hex; SET extra_float_digits TO 3; "
     "DO $$BEGIN IF to_regnamespace('dbo') IS NULL THEN CREATE SCHEMA dbo; END IF; "
     "EXCEPTION WHEN OTHERS THEN NULL; END$$; "
-    "SET search_path = dbo, public";
+    "SET search_path = dbo, public; "
+    "SELECT COALESCE(CAST(to_regtype('citext') AS oid), 0)";
 
 [[noreturn]] void Fail(const std::string& text, const char* sqlState = "") {
     throw DriverError({ErrorRecord{text, kSource, sqlState, 0}});
@@ -70,7 +71,8 @@ class PgSession final : public Session {
 public:
     explicit PgSession(const std::string& connectionString)
         : link_(std::make_shared<Link>(pg::ToLibpqParameters(connectionString))) {
-        link_->exec(kSessionSetUp);
+        const Result citext = link_->exec(kSessionSetUp);
+        citext_ = static_cast<Oid>(std::strtoul(PQgetvalue(citext.get(), 0, 0), nullptr, 10));
     }
 
     ~PgSession() override {
@@ -148,20 +150,47 @@ public:
     void insertRow(const std::string& table, const std::vector<Change>& values,
                    RowSet& set) override {
         Result stored;
-        TableInfo* info = nullptr;
+        const InsertText* text = nullptr;
+        bool lean = true;
         guarded([&] {
-            const InsertText& text = insertText(table, values, set);
-            info = &tableInfo(text.target, nullptr);
+            text = &insertText(table, values, set);
+            const TableInfo& info = *text->info;
             Parameters params;
-            for (const Change& c : values) params.add(*c.value, info->isBytea(c.column));
-            stored = link_->run(text.sql, params, Reuse::Always);
+            readBack_.resize(values.size());
+            lean = true;
+            for (std::size_t i = 0; i < values.size(); ++i) {
+                const std::size_t column = values[i].column;
+                params.add(*values[i].value, info.isBytea(column));
+                if (lean && text->returnedAt[column] < 0)
+                    lean = pg::ReadBackValue(*values[i].value, info.forms[column], readBack_[i]);
+            }
+            stored = link_->run(lean ? text->lean : text->full, params, Reuse::Always);
         });
-        if (PQntuples(stored.get()) != 1 ||
-            PQnfields(stored.get()) != static_cast<int>(info->kinds.size()) ||
-            info->kinds.size() != set.width())
-            Fail("the inserted row could not be read back");
-        pg::AppendRow(stored.get(), 0, info->kinds, set.values);
-        appendKey(*info, set, set.rows() - 1);
+        const TableInfo& info = *text->info;
+        const int width = static_cast<int>(set.width());
+        if (!lean) {
+            if (PQntuples(stored.get()) != 1 || PQnfields(stored.get()) != width)
+                Fail("the inserted row could not be read back");
+            pg::AppendRow(stored.get(), 0, info.kinds, set.values);
+        } else {
+            if (std::strcmp(PQcmdTuples(stored.get()), "1") != 0 ||
+                PQnfields(stored.get()) != text->returned)
+                Fail("the inserted row could not be read back");
+            for (int c = 0; c < width; ++c) {
+                const int at = text->returnedAt[static_cast<std::size_t>(c)];
+                if (at < 0) {
+                    set.values.push_back(std::move(readBack_[static_cast<std::size_t>(
+                        text->writtenAt[static_cast<std::size_t>(c)])]));
+                    continue;
+                }
+                _variant_t value = _variant_t::Null();
+                if (!PQgetisnull(stored.get(), 0, at))
+                    pg::ReadValue(PQgetvalue(stored.get(), 0, at), PQgetlength(stored.get(), 0, at),
+                                  info.kinds[static_cast<std::size_t>(c)], value);
+                set.values.push_back(std::move(value));
+            }
+        }
+        appendKey(info, set, set.rows() - 1);
     }
 
     void updateRow(const std::string& table, const std::vector<Change>& changes, RowSet& set,
@@ -281,6 +310,7 @@ private:
         std::vector<Catalogued> columns;      // of `SELECT *`, by position
         std::vector<Oid> types;               // of `SELECT *`, by position
         std::vector<pg::ValueKind> kinds;     // of `SELECT *`, by position
+        std::vector<pg::StoredForm> forms;    // of `SELECT *`, by position
         std::vector<std::size_t> keyColumns;  // positions that make up a row's identity
 
         bool isBytea(std::size_t column) const {
@@ -288,13 +318,19 @@ private:
         }
     };
 
-    // The statement that inserts the given columns, kept while one table is filled so that
-    // adding many rows formats it once.
+    // The statements that insert the given columns, kept while one table is filled so that
+    // adding many rows formats them once. The full one returns the stored row; the lean one
+    // only the columns whose stored value cannot be told from the written one (identities,
+    // defaults, types the server reformats), for rows whose written values all allow it.
     struct InsertText {
-        std::string table;   // as the caller names it
-        std::string target;  // as the engine reads it
+        std::string table;  // as the caller names it
+        const TableInfo* info = nullptr;
         std::vector<std::size_t> columns;
-        std::string sql;
+        std::string full;
+        std::string lean;
+        std::vector<int> returnedAt;  // per column: its place in the lean result, or -1
+        std::vector<int> writtenAt;   // per column: its place among the written values, or -1
+        int returned = 0;             // columns in the lean result
     };
 
     bool guarding() const { return inTransaction_ && keepGoing_.back(); }
@@ -348,19 +384,37 @@ private:
 
     const InsertText& insertText(const std::string& table, const std::vector<Change>& values,
                                  const RowSet& set) {
-        bool same = insert_.table == table && insert_.columns.size() == values.size();
+        bool same =
+            insert_.info && insert_.table == table && insert_.columns.size() == values.size();
         for (std::size_t i = 0; same && i < values.size(); ++i)
             same = insert_.columns[i] == values[i].column;
         if (same) return insert_;
-        insert_.table = table;
-        insert_.target = Rewrite(table);
-        insert_.columns.clear();
+        insert_ = InsertText();
+        const std::string target = Rewrite(table);
+        const TableInfo& info = tableInfo(target, nullptr);
+        if (info.columns.size() != set.width()) Fail("the table changed while it was read");
+        const auto quoted = [&](std::size_t c) {
+            return odbc::QuoteName(kEngine, set.columns[c].name);
+        };
         std::vector<std::string> columns;
-        for (const Change& c : values) {
-            columns.push_back(odbc::QuoteName(kEngine, set.columns[c.column].name));
-            insert_.columns.push_back(c.column);
+        insert_.writtenAt.assign(set.width(), -1);
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            columns.push_back(quoted(values[i].column));
+            insert_.columns.push_back(values[i].column);
+            insert_.writtenAt[values[i].column] = static_cast<int>(i);
         }
-        insert_.sql = Numbered(odbc::InsertReturning(kEngine, insert_.target, columns));
+        std::vector<std::string> returned;
+        for (std::size_t c = 0; c < set.width(); ++c) {
+            const bool told = insert_.writtenAt[c] >= 0 && !set.columns[c].identity &&
+                              info.forms[c] != pg::StoredForm::Unknown;
+            insert_.returnedAt.push_back(told ? -1 : static_cast<int>(returned.size()));
+            if (!told) returned.push_back(quoted(c));
+        }
+        insert_.returned = static_cast<int>(returned.size());
+        insert_.full = Numbered(odbc::InsertReturning(kEngine, target, columns));
+        insert_.lean = Numbered(odbc::InsertReturning(kEngine, target, columns, &returned));
+        insert_.table = table;
+        insert_.info = &info;
         return insert_;
     }
 
@@ -408,7 +462,10 @@ private:
             pg::ReadAllRows(*link_, "SELECT * FROM " + table + " WHERE 1 = 0", shape, &info.types);
         }
         if (info.types.size() != info.columns.size()) Fail("the table changed while it was read");
-        for (Oid type : info.types) info.kinds.push_back(pg::KindOf(type));
+        for (Oid type : info.types) {
+            info.kinds.push_back(pg::KindOf(type));
+            info.forms.push_back(pg::StoredFormOf(type, citext_, link_->serverVersion() >= 120000));
+        }
         if (info.keyColumns.empty())
             for (std::size_t i = 0; i < info.columns.size(); ++i) info.keyColumns.push_back(i);
         return tables_.emplace(table, std::move(info)).first->second;
@@ -419,6 +476,8 @@ private:
     std::vector<bool> keepGoing_;  // per open transaction scope, innermost last
     std::unordered_map<std::string, TableInfo> tables_;
     InsertText insert_;
+    std::vector<_variant_t> readBack_;  // the stored values of the row being inserted
+    Oid citext_ = 0;
 };
 
 }  // namespace

@@ -159,6 +159,97 @@ void ReadValue(const char* text, int length, ValueKind kind, _variant_t& out) {
     SetText(text, size, out);
 }
 
+StoredForm StoredFormOf(Oid type, Oid citext, bool shortestFloats) {
+    switch (type) {
+        case 20:  // int8
+        case 21:  // int2
+        case 23:  // int4
+            return StoredForm::Integer;
+        case 701:  // float8
+            return StoredForm::Double;
+        case 700:  // float4
+            return shortestFloats ? StoredForm::Single : StoredForm::Unknown;
+        case 25:  // text
+            return StoredForm::Text;
+        case kByteaOid:
+            return StoredForm::Bytes;
+        default:
+            return type != 0 && type == citext ? StoredForm::Text : StoredForm::Unknown;
+    }
+}
+
+bool ReadBackValue(const _variant_t& written, StoredForm form, _variant_t& out) {
+    // Integers up to 2^53 are doubles exactly.
+    constexpr std::int64_t kExactInDouble = std::int64_t{1} << 53;
+    if (written.vt == VT_NULL || written.vt == VT_EMPTY) {
+        out = _variant_t::Null();
+        return true;
+    }
+    switch (form) {
+        case StoredForm::Integer:
+            switch (written.vt) {
+                case VT_I2:
+                    SetInteger(written.iVal, out);
+                    return true;
+                case VT_I4:
+                    SetInteger(written.lVal, out);
+                    return true;
+                case VT_I8:
+                    SetInteger(written.llVal, out);
+                    return true;
+                case VT_BOOL:
+                    SetInteger(written.boolVal ? 1 : 0, out);
+                    return true;
+                default:
+                    return false;
+            }
+        case StoredForm::Double:
+            switch (written.vt) {
+                case VT_R8:
+                    SetReal(written.dblVal, out);
+                    return true;
+                case VT_R4:
+                    SetReal(written.fltVal, out);
+                    return true;
+                case VT_I2:
+                    SetReal(written.iVal, out);
+                    return true;
+                case VT_I4:
+                    SetReal(written.lVal, out);
+                    return true;
+                case VT_I8:
+                    if (written.llVal > kExactInDouble || written.llVal < -kExactInDouble)
+                        return false;
+                    SetReal(static_cast<double>(written.llVal), out);
+                    return true;
+                default:
+                    return false;
+            }
+        case StoredForm::Single: {
+            // The server keeps a written float and shows it in its shortest text, which reads
+            // as a double; a written double would be rounded first.
+            if (written.vt != VT_R4) return false;
+            char text[32];
+            char* end = std::to_chars(text, text + sizeof text - 1, written.fltVal).ptr;
+            *end = '\0';
+            SetReal(ParseReal(text, end), out);
+            return true;
+        }
+        case StoredForm::Text:
+            if (written.vt != VT_BSTR) return false;
+            SetText(written.str.data(), written.str.size(), out);
+            return true;
+        case StoredForm::Bytes:
+            if (written.vt != VT_BSTR && written.vt != VT_BLOB_BYTES) return false;
+            out.vt = VT_BLOB_BYTES;
+            out.str = written.str;
+            return true;
+        case StoredForm::Unknown:
+            return false;
+    }
+    return false;
+}
+
 void Parameters::add(const _variant_t& value, bool bytea) {
     std::string& text = texts_.emplace_back();
     bool null = false;

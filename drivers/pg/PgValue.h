@@ -34,6 +34,27 @@ ValueKind KindOf(Oid type);
 // value of `kind`, reusing the text capacity `out` already has.
 void ReadValue(const char* text, int length, ValueKind kind, _variant_t& out);
 
+// What a column of a given type gives back for a written value, when that follows from the
+// value alone (no rounding, no reformatting by the server): the stored row of an insert then
+// need not travel back.
+enum class StoredForm : unsigned char {
+    Unknown,  // read back from the server
+    Integer,  // int2, int4, int8: written integers and flags
+    Double,   // float8: written numbers
+    Single,   // float4: written floats
+    Text,     // text and citext: written text
+    Bytes,    // bytea: written bytes or text
+};
+
+// `citext` is the type id of the citext extension's type in this database (0 when absent);
+// `shortestFloats` tells that the server shows a float4 in its shortest exact text (version 12
+// on), not rounded to 9 digits.
+StoredForm StoredFormOf(Oid type, Oid citext, bool shortestFloats);
+
+// Puts into `out` the value that reading back a column of `form` gives after `written` was
+// stored in it; false when that cannot be told from `written`.
+bool ReadBackValue(const _variant_t& written, StoredForm form, _variant_t& out);
+
 // The values of one statement's parameters in libpq's form: text, except values for a bytea
 // column, which go in binary form so that they keep their bytes as they are.
 class Parameters {
