@@ -36,12 +36,22 @@ bool IsOther(const Token& t, char c) {
     return t.kind == TokenKind::Other && t.text.size() == 1 && t.text[0] == c;
 }
 
-// SQLite reads brackets and any type name; only the owner prefix (`dbo.` or `[dbo].`) names a
-// schema that does not exist there.
+// SQL Server's case-insensitive collations (`..._CI_...`) compare as SQLite's own NOCASE, and its
+// case-sensitive ones as BINARY; any other name is left to the collations of the connection.
+const char* SqliteCollation(std::string_view name) {
+    if (ContainsNoCase(name, "_CI")) return "NOCASE";
+    if (ContainsNoCase(name, "_CS")) return "BINARY";
+    return nullptr;
+}
+
+// SQLite reads brackets and any type name. The owner prefix (`dbo.` or `[dbo].`) names a schema
+// that does not exist there, and SQL Server's collations become SQLite's built-in ones, so that
+// a table made from a T-SQL template can be queried by any SQLite tool.
 std::string ForSqlite(std::string_view sql) {
     std::string out;
     out.reserve(sql.size());
     std::string_view pendingOwner;
+    bool collationNext = false;
     ForEachToken(sql, [&](const Token& t) {
         if (!pendingOwner.empty()) {
             const std::string_view owner = pendingOwner;
@@ -54,6 +64,15 @@ std::string ForSqlite(std::string_view sql) {
             pendingOwner = t.text;
             return;
         }
+        if (collationNext && !IsSpace(t)) {
+            collationNext = false;
+            const char* builtIn = t.kind == TokenKind::Word ? SqliteCollation(t.text) : nullptr;
+            if (builtIn) {
+                out += builtIn;
+                return;
+            }
+        }
+        if (IsWord(t, "COLLATE")) collationNext = true;
         out += t.text;
     });
     out += pendingOwner;

@@ -8,7 +8,8 @@
 namespace ghdb::driver {
 
 // Statements are written in SQL Server's dialect. For another engine this rewrites only what
-// that engine cannot parse, and never inside string literals.
+// that engine cannot parse, and SQL Server's collations to the engine's own; never inside string
+// literals.
 std::string RewriteForEngine(schema::Engine engine, std::string_view sql);
 
 }  // namespace ghdb::driver

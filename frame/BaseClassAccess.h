@@ -1,8 +1,8 @@
 #pragma once
 
-#include <unordered_map>
 #include <unordered_set>
 
+#include "frame/FamilyState.h"
 #include "frame/ObjectArrays.h"
 #include "frame/RecordAccess.h"
 #include "platform/mfc/CArray.h"
@@ -25,6 +25,26 @@ class CKGFieldRelation;
 class CLayerEx;
 class CLayerVerifyUpdate;
 
+// Records of thematic subjects, application classes and site locations.
+class CGISApplyClass;
+class CGISApplyClassData;
+class CGISCartoQuery;
+class CGISDefaultSubject;
+class CGISLayerSet;
+class CGISSiteLocation;
+
+// Records of CAD styles and base maps.
+class CCADBlockName;
+class CCADFontStyle;
+class CCADLineStyle;
+class CKGBaseMap;
+class CKGMapWidthIndex;
+
+// Records of red-line workflow settings.
+class CGHRLEditRight;
+class CGHRLFieldMap;
+class CGHRLFlowMap;
+class CGHRLPhaseSubject;
 // Records of pipeline settings.
 class CCStandardDistDef;
 class CHStandardDistDef;
@@ -35,6 +55,31 @@ class CPipeSymbolBlock;
 class CPipeSysDataset;
 class CPipeTypeDef;
 class CVStandardDistDef;
+// What the catalogue keeps between calls (catalogue/CatalogueCache.h).
+class CCatalogueCache;
+void DeleteFamilyState(CCatalogueCache* state) noexcept;
+// Records of planning codes and road design standards.
+class CCrossConfigInfo;
+class CGHLevel;
+class CGHMeaning;
+class CGHRoadBoard;
+class CGHRoadBoardWay;
+class CGHRoadBoardWayWidth;
+class CGHRoadRadius;
+class CGHRoadStandard;
+class CGHRoadStandardBoard;
+class CGHRoadStandardRadius;
+class CGHRoadWay;
+class CGHRoadWayScene;
+
+// Records of the system configuration.
+struct _tagCONFIGITEM;
+class CGHFunTypeDef;
+class CGHGisFun;
+class CGHLayerSpecialty;
+class CGHMainMenuItem;
+class CGHSpecialty;
+class CMISInfoURLSet;
 
 // The access object of the configuration database: one connection, and every operation on
 // the planning configuration as a member. Made by CreateInstance, counted by hand and
@@ -236,8 +281,6 @@ public:
     long DelPageInfoByLayer(long layerId);
 
     // Rows of other families that name a layer, removed with the layer.
-    // Function assignments of the layer; silent: -1 on failure without a message.
-    long DelFunLayerByLayerID(long layerId);
     // Road standards using the layer in any of their five layer columns: 2 when removed, 1 when
     // the statement failed (no message).
     long DeleteRoadStandByLayerID(long layerId);
@@ -246,6 +289,176 @@ public:
     // row last; goes on after a failed step and answers 2.
     long DeleteLayer(long layerId);
 
+    // ---- Thematic subjects, application classes and site locations (subjects/) ----
+
+    // The subject tree (GHGIS_DefaultSubject). Reads append to the array they are given.
+    long GetDefaultSubject(CGISDefaultSubject& s);
+    long EditDefaultSubject(CGISDefaultSubject& s);
+    // Rewrites the row of `id` with all of `s`, its SubjectID included.
+    long EditDefaultSubject(long id, CGISDefaultSubject& s);
+    // Only the subject's row: its children, layers and filings stay.
+    long DeleteDefaultSubject(long id);
+    // Removes the subject and everything below it, children before their parent and each
+    // subject's layer assignments before its row, in one transaction; goes on past a failed
+    // step and answers with the status of removing the subject's own row.
+    long DeleteDefaultSubjectRecursive(long id);
+    // Stores the subject as the last child of its parent (OrderIndex is set).
+    long AddDefaultSubject(CGISDefaultSubject& s);
+    // Stores a custom subject; a nonzero `newId` gives it the next custom id (-101, -102, ...).
+    long AddDefaultSubjectOfCustom(CGISDefaultSubject& s, int newId);
+    // The next sibling position under `parentId`: 1 for the first child, 0 when the query fails.
+    long GetMaxOrderIndexOfSubject(long parentId);
+    // The children of `parentId` in sibling order.
+    long GetKidSubjects(long parentId, CArray<CGISDefaultSubject, CGISDefaultSubject&>& out);
+    // The subjects the layer is assigned to, once per assignment.
+    long GetLayerSubjects(long layerId, CArray<CGISDefaultSubject, CGISDefaultSubject&>& out);
+    // Those of the subjects of the type (with their descendants) that hold the layer, in the
+    // type's order, once per assignment.
+    long GetLayerSubjects(long layerId, long subjectType,
+                          CArray<CGISDefaultSubject, CGISDefaultSubject&>& out);
+    // Type -1: every subject. Otherwise the top-level subjects filed under the type in its
+    // order, each followed (nonzero `withKids`) by its descendants; every subject once, at its
+    // first place. 1 when there is no subject at all or none of the type.
+    long GetAllDefaultSubject(long subjectType,
+                              CArray<CGISDefaultSubject, CGISDefaultSubject&>& out, int withKids);
+    // The custom root -100, followed (nonzero `withKids`) by its descendants; 1 without a root.
+    long GetAllCustomSubject(CArray<CGISDefaultSubject, CGISDefaultSubject&>& out, int withKids);
+    bool IsHasInDefaultSubjectArray(long id, CArray<long, long>& ids);
+    // Keeps the first subject of each id, in order.
+    void DeleteSameInDefaultSubjectArray(CArray<CGISDefaultSubject, CGISDefaultSubject&>& subjects);
+
+    // Layers of subjects (GHGIS_SubjectLayers), each with a position; -1 hides an assignment
+    // from the filtered list.
+    // Appends the subject's layer ids in order, hidden ones too: 2, or 1 when it has none.
+    long GetSubjectLayers(long subjectId, CArray<long, long>& layerIds);
+    // Appends the subject's layers in order; nonzero `orderedOnly` leaves the hidden ones out.
+    long GetSubjectLayers(long subjectId, CGISLayerSet& layers, int orderedOnly);
+    // Replaces the subject's layers by the list, at positions 0, 1, 2 ...: all or nothing; 2, or
+    // 1 for an empty list.
+    long SetSubjectLayers(long subjectId, CArray<long, long>& layerIds);
+    // A negative `layerOrder` puts the layer after the subject's last one (0 for the first).
+    long AddSubjectLayer(long subjectId, long layerId, int layerOrder);
+    long DeleteSubjectLayers(long subjectId);
+    // Only the assignments of custom layers (negative ids).
+    long DeleteSubjectLayersOfCustom(long subjectId);
+    // The layer leaves every subject.
+    long DeleteSubjectLayerOfLayer(long layerId);
+    // Every assignment, by position over all subjects: element i of both arrays is one row.
+    long GetSubject_Layer_pairs(CArray<long, long>& layerIds, CArray<long, long>& subjectIds);
+    // These three do nothing and answer 0.
+    long AddSubjectLayers(long subjectId, CArray<long, long>& layerIds);
+    long DeleteSubjectLayer(long subjectId, long layerId);
+    long GetSubjectLayer(long subjectId, long layerId, int& layerOrder);
+
+    // Subjects filed under numbered types (GHGIS_SubjectClass), in an order per type.
+    long GetSubjectsOfClass(long subjectType, CArray<long, long>& subjectIds);
+    // Refiles the type as exactly the list, at positions 0, 1, 2 ...: all or nothing; 2, or 1
+    // for an empty list.
+    long EditSubjectsOfClass(long subjectType, CArray<long, long>& subjectIds);
+    long ClearSubjectsFromClass(long subjectType);
+    // The layers of every subject of the type, once per assignment and filing, by position.
+    long GetSubjectLayersOfClass(long subjectType, CGISLayerSet& layers);
+
+    // Application classes (GHGIS_ApplyClass): one row per member of a class, a class being
+    // known by its identifier and name.
+    // Appends the class's stored members to its own: 2, or 1 when it has none.
+    long GetGISApplyClass(CGISApplyClass& c);
+    // Stores every member of the class, or none: 2, 1 when the class has no member.
+    long AddGISApplyClass(CGISApplyClass& c);
+    // Replaces the stored members of the class by its members, all or nothing: 2, 1 when the
+    // class has no member.
+    long EditGISApplyClass(CGISApplyClass& c);
+    long DeleteGISApplyClass(long id, CString& name);
+    // Every class of the identifier.
+    long DeleteGISApplyClass(long id);
+    long AddGISApplyClassData(CGISApplyClassData d);
+    // The member's rows of that name, kind and object, under any identifier.
+    long DeleteGISApplyClassData(CGISApplyClassData d);
+    // Appends one class per name of the identifier, then loads the members of every class of
+    // `out` (those already there too): 2, or 1 when the identifier has no class.
+    long GetAllGISApplyClass(long id, CArray<CGISApplyClass*, CGISApplyClass*>& out);
+    // Appends the layer groups / the layers the class names; 2 whenever the query ran.
+    long GetLayerGroupsByApplyClass(long id, CString& name,
+                                    CArray<CGISLayerGroup*, CGISLayerGroup*>& out);
+    long GetLayersByApplyClass(long id, CString& name, CArray<CGISLayer*, CGISLayer*>& out);
+
+    // Site locations (GHGIS_SiteLocation), listed and replaced as a whole.
+    long GetSiteLocations(CArray<CGISSiteLocation, CGISSiteLocation&>& locations);
+    // Replaces the table by the array, all or nothing: 2.
+    long EditSiteLocations(CArray<CGISSiteLocation, CGISSiteLocation&>& locations);
+    // Subject queries are not stored: these leave the array alone and answer 0.
+    long GetSubjecQuerys(long subjectId, CArray<CGISCartoQuery, CGISCartoQuery&>& queries);
+    long EditSubjecQuerys(long subjectId, CArray<CGISCartoQuery, CGISCartoQuery&>& queries);
+
+    // ---- CAD styles and base maps (cad/) ----
+
+    // Text styles (GH_FontConfig); the reads append, 2 when rows exist, else 1.
+    long GetCADFontStyles(CArray<CCADFontStyle, CCADFontStyle&>& styles);
+    // The replacements below store every element as it is (its own Type and FileName), all of
+    // them or, when one fails, none, the old rows staying (-1); else 2.
+    long EditCADFontStyles(CArray<CCADFontStyle, CCADFontStyle&>& styles);
+    // Line types (GH_LineBlockConfig, Type 1) grouped by the file that defines them.
+    long GetCADLineStyleFiles(CStringArray& files);
+    long GetCADLineStylesOfFile(CString file, CArray<CCADLineStyle, CCADLineStyle&>& styles);
+    long EditCADLineStylesOfFile(CString file, CArray<CCADLineStyle, CCADLineStyle&>& styles);
+    long DeleteCADLineStylesOfFile(CString file);
+    // Blocks (GH_LineBlockConfig, Type 2) grouped by the drawing file that holds them.
+    long GetCADBlockFiles(CStringArray& files);
+    long GetCADBlockNamesOfFile(CString file, CArray<CCADBlockName, CCADBlockName&>& blocks);
+    long EditCADBlockNamesOfFile(CString file, CArray<CCADBlockName, CCADBlockName&>& blocks);
+    long DeleteCADBlockNamesOfFile(CString file);
+
+    // Base-map groups (GHCAD_FileGroup).
+    // The first group of `m`'s name, scale and type.
+    long GetBaseMap(CKGBaseMap& m);
+    long GetBaseMap(long groupId, CKGBaseMap& m);
+    // 1 when the test ran, with `exists` 1 or 0; -1 on a database error.
+    long ExistingBaseMap(CKGBaseMap& m, int& exists);
+    // Stores the group under its own GroupID.
+    long AddBaseMap(CKGBaseMap& m);
+    long EditBaseMap(CKGBaseMap& m);
+    // Removes the group row only; its sheets and file tables stay.
+    long DeleteBaseMap(long groupId);
+    // Frees the records `groups` holds, then fills it with every group by name.
+    long GetAllBaseMapGroup(CArray<CKGBaseMap*, CKGBaseMap*&>& groups);
+    // Replaces every group by the array, all or nothing: 2, or 1 for an empty array.
+    long UpdateAllBaseMapGroup(CArray<CKGBaseMap*, CKGBaseMap*&>& groups);
+    // Frees the records `sheets` holds, then fills it with the group's sheets by file name.
+    long GetKidsMapWidthIndex(long spatialIndexId,
+                              CArray<CKGMapWidthIndex*, CKGMapWidthIndex*&>& sheets);
+    // As above for the sheets `condition` selects: a whole clause with its keyword (WHERE ...)
+    // inserted as it stands, or empty for every sheet.
+    long GetKidsMapWidthIndex(CString condition,
+                              CArray<CKGMapWidthIndex*, CKGMapWidthIndex*&>& sheets);
+    // Replace the sheets of the group (or of `condition`) by the array, all or nothing; each
+    // sheet is stored under its own SpatialIndexId.
+    long UpdateKidsMapWidthIndex(long spatialIndexId,
+                                 CArray<CKGMapWidthIndex*, CKGMapWidthIndex*&>& sheets);
+    long UpdateKidsMapWidthIndex(CString condition,
+                                 CArray<CKGMapWidthIndex*, CKGMapWidthIndex*&>& sheets);
+    // Creates a group's file table and its history twin `tableName`_HIS, or drops both: both or
+    // neither.
+    long CreateBaseMapTable(CString tableName);
+    long DeleteBaseMapTable(CString tableName);
+
+    // ---- Red-line workflow settings (redline/) ----
+
+    // The reads take the settings of the record's workflow id (and phase). With `candidates`,
+    // the inside of an SQL IN list of quoted workflow ids, inserted as it stands, they take
+    // those of the greatest listed id not above it that has settings; the record then carries
+    // that id. 2 when read, 1 when there is none.
+    long GetPhaseSubject(CGHRLPhaseSubject& rec, CString candidates);
+    long GetFlowSubject(CGHRLFlowMap& rec, CString candidates);
+    long GetRedLineRight(CGHRLEditRight& rec, CString candidates);
+    // Appends the field maps of the workflow (or of the chosen candidate).
+    long GetRedLineFieldMap(CString workFlowId, CArray<CGHRLFieldMap, CGHRLFieldMap&>& out,
+                            CString candidates);
+    // The edits replace the settings of the record's key (the workflow's field maps) by the
+    // record (the array, each element under its own WorkFlowID): all or nothing.
+    long EditPhaseSubject(CGHRLPhaseSubject& rec);
+    long EditFlowSubject(CGHRLFlowMap& rec);
+    long EditRedLineRight(CGHRLEditRight& rec);
+    long EditRedLineFieldMap(CString workFlowId, CArray<CGHRLFieldMap, CGHRLFieldMap&>& all);
     // ---- Pipeline settings (pipes/) ----
     //
     // Each reads its whole table: the array is emptied once the query is open (the records of
@@ -265,6 +478,109 @@ public:
     long GetAllHStandardDatasets(CArray<CHStandardDistDef, CHStandardDistDef>& out);
     long GetAllVStandardDatasets(CArray<CVStandardDistDef*, CVStandardDistDef*&>& out);
     long GetAllCStandardDatasets(CArray<CCStandardDistDef, CCStandardDistDef&>& out);
+    // ---- Planning codes and road design standards (roads/) ----
+    //
+    // The EditAll... operations replace the whole table by the array, all of it or, when a row
+    // cannot be stored, nothing (the old rows stay, -1). Those that store the elements column
+    // by column keep the ids the elements carry and answer 2, or 1 for an empty array; those
+    // that store them as records answer 2.
+
+    // Planning levels (GHSJ_GHLevelConfig) and meanings (GHSJ_GHMeaningConfig).
+    long GetGHLevel(CGHLevel& rec);
+    long GetGHMeaning(CGHMeaning& rec);
+    long GetAllGHMeaning(CArray<CGHMeaning*, CGHMeaning*&>& out);
+    long EditAllGHMeaning(CArray<CGHMeaning*, CGHMeaning*&>& all);
+    // Appends the layers that carry the meaning.
+    long GetGISLayersbyGHMeaning(CGHMeaning meaning, CArray<CGISLayer*, CGISLayer*>& out);
+    // Gives every layer of one meaning another: 2, also when no layer had it.
+    long SetGISLayersByGHMeaning(long fromMeaningId, long toMeaningId);
+
+    // Default corner radii (GHSJ_RoadDefaultRadiusConfig) and crossing corners
+    // (GHSJ_RoadCornerOfCrossConfig).
+    long GetAllGHRoadRadius(CArray<CGHRoadRadius*, CGHRoadRadius*&>& out);
+    long EditAllGHRoadRadius(CArray<CGHRoadRadius*, CGHRoadRadius*&>& all);
+    // 2 when at least one row was read, else 1.
+    long GetAllCrossRadiusConfig(CArray<CCrossConfigInfo, CCrossConfigInfo&>& out);
+    // Makes the table hold exactly the array, matched by ID: rows of other ids are removed,
+    // rows of the elements' ids rewritten, and elements without a row (ID -1 among them) added
+    // and given the ID the database assigned. All or nothing; 1 when the table cannot be
+    // opened.
+    long EditAllCrossRadiusConfig(CArray<CCrossConfigInfo, CCrossConfigInfo&>& all);
+
+    // Road standards (GHSJ_RoadLayerConfig) and the boards and radii linked to them by main
+    // layer id. Replacing the standards leaves the links alone.
+    long GetAllGHRoadStandard(CArray<CGHRoadStandard*, CGHRoadStandard*&>& out);
+    long EditAllGHRoadStandard(CArray<CGHRoadStandard*, CGHRoadStandard*&>& all);
+    long GetAllGHRoadStandardBoard(CArray<CGHRoadStandardBoard*, CGHRoadStandardBoard*&>& out);
+    long EditAllGHRoadStandardBoard(CArray<CGHRoadStandardBoard*, CGHRoadStandardBoard*&>& all);
+    long GetAllGHRoadStandardRadius(CArray<CGHRoadStandardRadius*, CGHRoadStandardRadius*&>& out);
+    long EditAllGHRoadStandardRadius(CArray<CGHRoadStandardRadius*, CGHRoadStandardRadius*&>& all);
+
+    // Boards (GHSJ_RoadBoardInfoConfig), kinds of way (GHSJ_RoadWayConfig) and their scenes
+    // (GHSJ_RoadWaySceneConfig), the ways of each board (GHSJ_RoadBoardFieldConfig) and the
+    // widths offered for it (GHSJ_RoadBoardParaConfig).
+    long GetAllGHRoadBoard(CArray<CGHRoadBoard*, CGHRoadBoard*&>& out);
+    long EditAllGHRoadBoard(CArray<CGHRoadBoard*, CGHRoadBoard*&>& all);
+    long GetAllGHRoadWay(CArray<CGHRoadWay*, CGHRoadWay*&>& out);
+    long EditAllGHRoadWay(CArray<CGHRoadWay*, CGHRoadWay*&>& all);
+    long GetGHRoadWayScene(int roadWayId, CArray<CGHRoadWayScene*, CGHRoadWayScene*&>& out);
+    long GetAllGHRoadBoardWay(CArray<CGHRoadBoardWay*, CGHRoadBoardWay*&>& out);
+    long EditAllGHRoadBoardWay(CArray<CGHRoadBoardWay*, CGHRoadBoardWay*&>& all);
+    long GetAllGHRoadBoardWayWidth(CArray<CGHRoadBoardWayWidth*, CGHRoadBoardWayWidth*&>& out);
+    long EditAllGHRoadBoardWayWidth(CArray<CGHRoadBoardWayWidth*, CGHRoadBoardWayWidth*&>& all);
+    // ---- System configuration: settings, version, menus, specialties, functions and
+    //      information URLs (config/) ----
+
+    // Named settings (GH_ConfigInfo). The reads empty `items` first: 2 when a row was read,
+    // 1 when the table is empty.
+    long GetConfigItems(CArray<_tagCONFIGITEM, _tagCONFIGITEM&>& items);
+    // Rewrites the value and remark of the first row of the item's name, or adds the row.
+    long EditConfigItem(_tagCONFIGITEM item);
+    // Replaces every setting by the items, stored from the last to the first: all of them or,
+    // on a failure, none, the old ones staying. 1 for an empty array.
+    long EditConfigItems(CArray<_tagCONFIGITEM, _tagCONFIGITEM&>& items);
+
+    // The schema version (GH_VersionInfo): `code` is its minor number, left alone when the
+    // table has none (1).
+    long GetSysVersionCode(long& code);
+    // Sets the minor number of every row, or makes the row (this machine, 1, code).
+    long SetSysVersionCode(long code);
+    // The non-empty names of the tables workstations copy down, after emptying `names`.
+    long GetAllDownLoadTableNames(CStringArray& names);
+
+    // Main menu (GHSJ_MainMenu) by entry id, specialties (GHSJ_Specialty) by id and their
+    // layers (GHSJ_GISLayerSpecialty). The reads append and show no message on failure; the
+    // replaces store the elements in array order, all or nothing.
+    long GetAllMainMenuItem(CArray<CGHMainMenuItem*, CGHMainMenuItem*>& items);
+    long SetAllMainMenuItem(CArray<CGHMainMenuItem, CGHMainMenuItem&>& items);
+    long GetAllSpecialty(CArray<CGHSpecialty*, CGHSpecialty*>& specialties);
+    long SetAllSpecialty(CArray<CGHSpecialty, CGHSpecialty&>& specialties);
+    long GetAllLayerSpecialty(CArray<CGHLayerSpecialty*, CGHLayerSpecialty*>& assignments);
+    long SetAllLayerSpecialty(CArray<CGHLayerSpecialty, CGHLayerSpecialty&>& assignments);
+
+    // Functions (GHSJ_GHFunTypeDef) by id and their layers (GHGIS_FunLayerConfig).
+    long GetAllFunTypeDef(CArray<CGHFunTypeDef*, CGHFunTypeDef*>& funs);
+    // The functions assigned to the layer.
+    long GetGisLayerFun(long layerId, CArray<CGHFunTypeDef*, CGHFunTypeDef*>& funs);
+    // The assignments of the layer: 2, or 1 when it has none.
+    long GetGisLayerFun(long layerId, CArray<CGHGisFun, CGHGisFun>& links);
+    // Replaces the assignments of the layer, all or nothing; every element is first given the
+    // layer's id.
+    long SetGisLayerFun(long layerId, CArray<CGHGisFun, CGHGisFun>& links);
+    // The assignments of the function: 2, or 1 when it has none.
+    long GetFunGisLayer(long funId, CArray<CGHGisFun, CGHGisFun>& links);
+    // Removes the assignments of the function and stores the elements with their own function
+    // ids, all or nothing.
+    long SetFunGisLayer(long funId, CArray<CGHGisFun, CGHGisFun>& links);
+    // The layers the function is assigned to.
+    long GetGISLayerByFunID(long funId, CArray<CGISLayer*, CGISLayer*>& layers);
+    // Function assignments of the layer; silent: -1 on failure without a message.
+    long DelFunLayerByLayerID(long layerId);
+
+    // Addresses of workflow pages (GH_MISInfoURL). The read appends to the set; the replace
+    // stores the set's elements in order, all or nothing.
+    long GetAllMISInfoURL(CMISInfoURLSet& urls);
+    long EditAllMISInfoURL(CMISInfoURLSet& urls);
 
 protected:
     CBaseClassAccess();
@@ -279,9 +595,10 @@ private:
     long references_ = 1;
 
     // ---- Catalogue: caches and helpers (catalogue/) ----
+    // The catalogue's caches, made on first use.
+    CCatalogueCache& Catalogue();
     // Fills the layer cache when it is empty or `reload` is nonzero: 1 when it was kept.
     long GetAllGISLayer(int reload);
-    void ClearLayerCache();
     long CopyCachedLayer(const CGISLayer* cached, CGISLayer& layer);
     // Reads layers as new records, asking for each missing spatial database once.
     long ReadLayers(const CString& sql, CArray<CGISLayer*, CGISLayer*>& out);
@@ -290,16 +607,12 @@ private:
     // Removes what hangs under the group and the groups below it (not `visited` again).
     long DeleteLayerGroupKids(CRecordAccess::Cascade& cascade, long groupId,
                               std::unordered_set<long>& visited);
-    // Deletes the cached records; run by the destructor.
-    void ReleaseCatalogueCaches();
 
-    CArray<CSpacialDBInfo*, CSpacialDBInfo*> spacialDBCache_;
-    // While layers are read in bulk: the spatial databases found missing during that read.
-    std::unordered_set<long>* spacialDBMisses_ = nullptr;
-    CArray<CGISLayer*, CGISLayer*> layerCache_;
-    // The first cached layer of each id and of each name.
-    std::unordered_map<long, int> layerCacheById_;
-    std::unordered_map<CString, int> layerCacheByName_;
+    FamilyState<CCatalogueCache> catalogue_;
+
+    // ---- Thematic subjects (subjects/) ----
+    // The next custom subject id: one below the least id in use, -101 at most.
+    long GetMinIDOfAllSubjects();
 };
 
 }  // namespace ghdb

@@ -8,8 +8,6 @@
 
 namespace ghdb::test {
 
-using Table = std::vector<std::vector<std::string>>;
-
 // A database test with helpers that lay out layers, groups and everything other families keep
 // about a layer, written with the tests' own statements.
 class CatalogueTest : public DatabaseTest {
@@ -99,19 +97,19 @@ protected:
         return counts;
     }
 
-    // Every statement the access object's connection runs from now on.
-    void LogStatements() {
-        access->RefConnection()->SetStatementLog(
-            [this](const std::string& sql) { statements.push_back(sql); });
+    // The tables of the catalogue and of the rows other families keep about a layer.
+    static const std::vector<std::string>& CatalogueTables() {
+        static const std::vector<std::string> tables = {
+            "GH_FieldInfo",         "GH_FieldsRelConfig",   "GHGIS_PageInfo",
+            "GH_LayerEx",           "GH_FigureLayerIndex",  "GH_FigureLayer",
+            "GHGIS_ApplyClass",     "GHGIS_SubjectLayers",  "GH_VerifyUpdate",
+            "GHGIS_FunLayerConfig", "GHSJ_RoadLayerConfig", "GHGIS_LayerGroupLayerRelation",
+            "GHGIS_Layer",          "GHGIS_LayerGroup",     "GHGIS_SpacialDBInfo"};
+        return tables;
     }
-    long CountStatements(const std::string& start) const {
-        long n = 0;
-        for (const std::string& sql : statements)
-            if (sql.rfind(start, 0) == 0) ++n;
-        return n;
+    void ClearCatalogue() {
+        for (const std::string& table : CatalogueTables()) Exec("DELETE FROM " + table);
     }
-
-    std::vector<std::string> statements;
 };
 
 }  // namespace ghdb::test

@@ -19,6 +19,21 @@ MessageCapture::~MessageCapture() {
     SetMessageHandler(previous_);
 }
 
+StatementLog::StatementLog(ConnectionPtr connection) : connection_(std::move(connection)) {
+    connection_->SetStatementLog([this](const std::string& sql) { statements_.push_back(sql); });
+}
+
+StatementLog::~StatementLog() {
+    connection_->SetStatementLog(nullptr);
+}
+
+long StatementLog::Count(const std::string& start) const {
+    long n = 0;
+    for (const std::string& sql : statements_)
+        if (sql.rfind(start, 0) == 0) ++n;
+    return n;
+}
+
 namespace {
 
 const char* ServerConnection() {
@@ -67,6 +82,8 @@ void DatabaseTest::SetUp() {
     if (!own_) {
         own_ = Connection::Create();
         own_->Open(connectionString.c_str());
+        // The tests' own rows need not survive a power cut.
+        Exec("PRAGMA synchronous = OFF");
     }
     access = CBaseClassAccess::CreateInstance(connectionString.c_str());
     ASSERT_NE(access, nullptr);
@@ -74,6 +91,7 @@ void DatabaseTest::SetUp() {
 }
 
 void DatabaseTest::TearDown() {
+    log_.reset();
     if (access) access->ReleaseInstance();
     own_.reset();
     if (!file_.empty()) {
@@ -85,10 +103,10 @@ void DatabaseTest::Exec(const std::string& sql) {
     own_->Execute(sql.c_str(), nullptr, adCmdText);
 }
 
-std::vector<std::vector<std::string>> DatabaseTest::Rows(const std::string& sql) {
+Table DatabaseTest::Rows(const std::string& sql) {
     Recordset rs;
     rs.Open(sql.c_str(), own_, adOpenKeyset, adLockReadOnly, adCmdText);
-    std::vector<std::vector<std::string>> rows;
+    Table rows;
     FieldsPtr fields = rs.GetFields();
     for (; !rs.EndOfFile(); rs.MoveNext()) {
         std::vector<std::string> row;
@@ -99,6 +117,37 @@ std::vector<std::vector<std::string>> DatabaseTest::Rows(const std::string& sql)
         rows.push_back(std::move(row));
     }
     return rows;
+}
+
+void DatabaseTest::InjectFault(const std::string& table, const std::string& event, Failure failure,
+                               const std::string& when) {
+    const std::string name = "ghdb_fault_" + std::to_string(faults_.size());
+    if (OnSqlite()) {
+        Exec("CREATE TRIGGER " + name + " BEFORE " + event + " ON " + table +
+             (when.empty() ? "" : " WHEN " + when) + " BEGIN SELECT RAISE(" +
+             (failure == Failure::Alone ? "ABORT" : "ROLLBACK") + ", 'injected fault'); END");
+        faults_.push_back("DROP TRIGGER " + name);
+        return;
+    }
+    // The server ends a transaction for good only with its session, so that failure ends the
+    // session that runs the statement.
+    const std::string body = failure == Failure::Alone
+                                 ? "BEGIN RAISE EXCEPTION ''injected fault''; END"
+                                 : "BEGIN PERFORM pg_terminate_backend(pg_backend_pid()); "
+                                   "RETURN NULL; END";
+    Exec("CREATE OR REPLACE FUNCTION " + name + "() RETURNS trigger LANGUAGE plpgsql AS '" + body +
+         "'");
+    Exec("CREATE TRIGGER " + name + " BEFORE " + event + " ON " + table + " FOR EACH ROW" +
+         (when.empty() ? "" : " WHEN (" + when + ")") + " EXECUTE FUNCTION " + name + "()");
+    faults_.push_back("DROP TRIGGER " + name + " ON " + table);
+}
+
+void DatabaseTest::ClearFaults() {
+    for (const std::string& drop : faults_) Exec(drop);
+    faults_.clear();
+StatementLog& DatabaseTest::LogStatements() {
+    log_ = std::make_unique<StatementLog>(access->RefConnection());
+    return *log_;
 }
 
 long DatabaseTest::Count(const std::string& table, const std::string& where) {

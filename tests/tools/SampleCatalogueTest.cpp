@@ -2,10 +2,12 @@
 
 #include <map>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "support/TestDatabase.h"
+#include "tools/ghdb/CadPrinter.h"
 #include "tools/ghdb/SampleCatalogue.h"
 
 namespace ghdb::test {
@@ -57,10 +59,9 @@ protected:
                       tool::SampleSpacialDBs()[static_cast<std::size_t>(plan.database)].alias);
             ExpectFields(plan, layer.LayerID);
 
-            CArray<CKGFieldRelation*, CKGFieldRelation*> relations;
+            CAutoReleaseArray<CKGFieldRelation*, CKGFieldRelation*> relations;
             EXPECT_EQ(access->GetFieldRelationOfGISLayer(layer.LayerID, relations), 2);
             EXPECT_EQ(relations.GetSize(), static_cast<int>(plan.relations.size()));
-            ReleaseArrayData(relations, 0);
 
             int hasVerifyUpdate = 0;
             EXPECT_EQ(access->ExistingLayerVerifyUpdate(layer.LayerID, hasVerifyUpdate), 1);
@@ -163,6 +164,36 @@ TEST_F(SampleCatalogueTest, HoldsThePlannedTreeWithEveryLayerAndWhatHangsOnIt) {
     EXPECT_EQ(*allParseIds.begin(), 1);
     EXPECT_EQ(*allParseIds.rbegin(), static_cast<long>(allParseIds.size()));
     EXPECT_EQ(access->GetMaxParseIdOfLayerEx(), static_cast<long>(allParseIds.size()) + 1);
+}
+
+TEST_F(SampleCatalogueTest, HoldsCadStylesBaseMapsAndRedLineSettings) {
+    Build();
+    // The listing shows styles per file and each group with its sheets.
+    std::ostringstream listing;
+    EXPECT_TRUE(tool::WriteCadResources(*access, listing));
+    for (const char* line : {"font styles (2)\n", "line types (2 files)\n  acad.lin: CONTINUOUS",
+                             "\n  ghsymbol.dwg: 指北针, 图框, 测量控制点\n",
+                             "\n  1 地形图 1:500 DWG, tables GHCAD_DXT500 and GHCAD_DXT500_HIS, 3 "
+                             "sheets\n"})
+        EXPECT_NE(listing.str().find(line), std::string::npos) << line << listing.str();
+    CAutoReleaseArray<CKGBaseMap*, CKGBaseMap*&> groups;
+    ASSERT_EQ(access->GetAllBaseMapGroup(groups), 2);
+    for (const CKGBaseMap* group : groups) {
+        EXPECT_EQ(Count(group->TableName.str()), 0);
+        EXPECT_EQ(Count(group->HisTableName.str()), 0);
+    }
+
+    // The later workflow's settings serve a later id, and its field maps name a layer's fields.
+    CGHRLEditRight right;
+    right.WorkFlowID = "WF2099001";
+    right.PhaseNo = 1;
+    EXPECT_EQ(access->GetRedLineRight(right, "'WF2023001', 'WF2024001'"), 2);
+    EXPECT_EQ(right.WorkFlowID, "WF2024001");
+    CArray<CGHRLFieldMap, CGHRLFieldMap&> maps;
+    ASSERT_EQ(access->GetRedLineFieldMap("WF2024001", maps, ""), 2);
+    CAutoReleaseArray<CGISFieldInfo*, CGISFieldInfo*> fields;
+    ASSERT_EQ(access->GetLayerFieldInfo(maps[0].LayerID, fields), 2);
+    EXPECT_LT(maps[0].FieldIndex, fields.GetSize());
 }
 
 TEST_F(SampleCatalogueTest, AFailedStepNamesItselfAndLeavesNothingBehind) {

@@ -19,9 +19,19 @@ const std::vector<Command>& AllCommands() {
          RunSample},
         {"tree", "ghdb tree CONNECTION",
          "show the layer-group tree with its layers, shape kinds and field counts", RunTree},
+        {"subjects", "ghdb subjects CONNECTION",
+         "show the subject tree of each subject type and the custom subjects, with their layers",
+         RunSubjects},
+        {"cad", "ghdb cad CONNECTION",
+         "list the CAD font styles, line types and blocks per file, and the base-map groups",
+         RunCad},
         {"pipes", "ghdb pipes CONNECTION", "list the pipeline settings", RunPipes},
         {"mis", "ghdb mis CONNECTION",
          "show the MIS sub-systems with their businesses, workflows and phases", RunMis},
+        {"roads", "ghdb roads CONNECTION",
+         "show the road standards with their layers, boards, ways and radii", RunRoads},
+        {"config", "ghdb config CONNECTION [NAME [VALUE]]",
+         "show the settings and the main menu, or show or store one setting", RunConfig},
     };
     return commands;
 }

@@ -31,7 +31,11 @@ int RunConnstr(const Command& self, const Args& args);
 int RunTables(const Command& self, const Args& args);
 int RunSample(const Command& self, const Args& args);
 int RunTree(const Command& self, const Args& args);
+int RunSubjects(const Command& self, const Args& args);
+int RunCad(const Command& self, const Args& args);
 int RunPipes(const Command& self, const Args& args);
 int RunMis(const Command& self, const Args& args);
+int RunRoads(const Command& self, const Args& args);
+int RunConfig(const Command& self, const Args& args);
 
 }  // namespace ghdb::tool

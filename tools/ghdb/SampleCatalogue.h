@@ -84,6 +84,11 @@ const std::vector<SampleSpacialDB>& SampleSpacialDBs();
 // The root groups of the layer-group tree.
 const std::vector<SampleGroup>& SampleGroups();
 
+// Stores CAD styles, base-map groups with their sheets and file tables, and red-line settings
+// of two workflows through `access`'s own operations; the field maps name the layers of the
+// sample tree, which must be stored first. Throws StepFailed naming the step that failed.
+void AddSampleCadAndRedLine(CBaseClassAccess& access);
+
 // Stores the sample catalogue into an empty catalogue through `access`'s own operations, all of
 // it or, when a step fails, nothing; `failure` then names the step (the database error has been
 // shown). Layers get the ids 1, 2, 3 ... in the order of the tree, each group's layers before
