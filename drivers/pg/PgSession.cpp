@@ -205,10 +205,10 @@ public:
         if (std::strtol(PQcmdTuples(done.get()), nullptr, 10) == 0) Fail(kDeletedRow);
     }
 
-    void begin(bool keepGoing) override {
+    void begin(TransactionKind kind) override {
         link_->exec("BEGIN");
         inTransaction_ = true;
-        keepGoing_.assign(1, keepGoing);
+        keepGoing_.assign(1, kind == TransactionKind::Cascade);
     }
 
     void commit() override {
@@ -226,9 +226,9 @@ public:
         link_->exec("ROLLBACK");
     }
 
-    void savepoint(const std::string& name, bool keepGoing) override {
+    void savepoint(const std::string& name, TransactionKind kind) override {
         link_->exec(odbc::SavepointStatement(kEngine, name));
-        keepGoing_.push_back(keepGoing);
+        keepGoing_.push_back(kind == TransactionKind::Cascade);
     }
 
     void releaseSavepoint(const std::string& name) override {

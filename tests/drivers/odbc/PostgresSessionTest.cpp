@@ -151,7 +151,7 @@ TEST_F(PostgresSession, TableWithoutKeyIsChangedByTheRowsOriginalValues) {
 TEST_F(PostgresSession, AFailingStatementInATransactionSparesTheOthers) {
     {
         // A cascade goes on past a failed statement; the failure undoes only itself.
-        Transaction transaction(*connection, Transaction::Kind::Cascade);
+        Transaction transaction(*connection, TransactionKind::Cascade);
         Exec("INSERT INTO odbc_loose (A) VALUES (1)");
         EXPECT_THROW(Exec("INSERT INTO odbc_no_such_table (A) VALUES (2)"), _com_error);
         EXPECT_NE(LastError().find("odbc_no_such_table"), std::string::npos);

@@ -155,7 +155,7 @@ TEST_F(PgSession, AFailureEndsAnAllOrNothingTransactionUnlessASavepointUndoesIt)
 
     // In a cascade, an all-or-nothing part that fails is undone alone.
     {
-        Transaction cascade(*connection, Transaction::Kind::Cascade);
+        Transaction cascade(*connection, TransactionKind::Cascade);
         Exec("INSERT INTO pg_numbers VALUES (5001, 'cascade')");
         {
             Transaction part(*connection);
