@@ -44,7 +44,7 @@ TEST_F(ConfigItemTest, SettingsAreReadInTableOrderAfterEmptyingTheArray) {
 TEST_F(ConfigItemTest, OneSettingIsAddedOrItsFirstRowRewritten) {
     InsertSetting("A", "1", "'first'");
     InsertSetting("A", "2", "'second'");
-    LogStatements();
+    StatementLog& log = LogStatements();
     EXPECT_EQ(access->EditConfigItem(Setting("A", "9", "changed")), 2);
     EXPECT_EQ(Rows("SELECT ConfigItemValue, ConfigRemark FROM GH_ConfigInfo ORDER BY "
                    "ConfigItemValue"),
@@ -55,7 +55,8 @@ TEST_F(ConfigItemTest, OneSettingIsAddedOrItsFirstRowRewritten) {
     EXPECT_EQ(access->EditConfigItem(Setting("it's", "w")), 2);
     EXPECT_EQ(Rows("SELECT ConfigItemValue FROM GH_ConfigInfo WHERE ConfigItemName = 'it''s'"),
               (Table{{"w"}}));
-    EXPECT_EQ(statements.back(), "SELECT * FROM GH_ConfigInfo WHERE ( ConfigItemName = 'it''s' )");
+    EXPECT_EQ(log.statements().back(),
+              "SELECT * FROM GH_ConfigInfo WHERE ( ConfigItemName = 'it''s' )");
     EXPECT_TRUE(messages.messages().empty());
 }
 

@@ -39,7 +39,7 @@ TEST_F(LeadingConfigTest, SettingsAreReadOnceAndKeptUntilReleased) {
     InsertSetting("NotFreshGroupString", "1,2");
     InsertSetting("A", "first");
     InsertSetting("A", "last");
-    LogStatements();
+    StatementLog& log = LogStatements();
     EXPECT_DOUBLE_EQ(config->GetDefaultLayerScale(), 0.002);
     EXPECT_EQ(config->GetArcSymbolPath(), "/gis/symbols");
     EXPECT_EQ(config->GetSharedPath(), "/dwg");
@@ -48,7 +48,7 @@ TEST_F(LeadingConfigTest, SettingsAreReadOnceAndKeptUntilReleased) {
     EXPECT_EQ(config->GetNotFreshGroupString(), "1,2");
     EXPECT_EQ(config->GetConfigItem("A"), "last");
     EXPECT_EQ(config->GetConfigItem("a"), "");
-    EXPECT_EQ(statements.size(), 1u);
+    EXPECT_EQ(log.statements().size(), 1u);
 
     // Changes made around the cache show after it is released.
     Exec(
@@ -57,7 +57,7 @@ TEST_F(LeadingConfigTest, SettingsAreReadOnceAndKeptUntilReleased) {
     EXPECT_DOUBLE_EQ(config->GetDefaultLayerScale(), 0.002);
     config->ReleaseData();
     EXPECT_DOUBLE_EQ(config->GetDefaultLayerScale(), 0.001);
-    EXPECT_EQ(statements.size(), 2u);
+    EXPECT_EQ(log.statements().size(), 2u);
     EXPECT_TRUE(messages.messages().empty());
 }
 
@@ -95,11 +95,11 @@ TEST_F(LeadingConfigTest, CataloguesAreReadOnFirstUseAndChangedThroughTheCache) 
     const long first = AddGroup("规划");
     AddGroup("现状");
     AddGroup("kid", first);
-    LogStatements();
+    StatementLog& log = LogStatements();
     CGISLayerGroupSet* groups = config->RefLayerGroups();
     ASSERT_NE(groups, nullptr);
     EXPECT_EQ(config->RefLayerGroups(), groups);
-    EXPECT_EQ(CountStatements("SELECT"), 1);
+    EXPECT_EQ(log.Count("SELECT"), 1);
     ASSERT_EQ(groups->GetSize(), 2);
 
     CGISLayerGroup added;

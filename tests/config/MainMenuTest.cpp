@@ -65,10 +65,11 @@ TEST_F(MainMenuTest, TheMenuIsReplacedWholeAndReadByEntryId) {
         menu.Add(item);
     menu[1].FunctionID = 17;
     menu[1].InfoTip = "open a drawing's file";
-    LogStatements();
+    StatementLog& log = LogStatements();
     EXPECT_EQ(access->SetAllMainMenuItem(menu), 2);
-    EXPECT_EQ(statements, (std::vector<std::string>{"DELETE FROM GHSJ_MainMenu WHERE 1=1 ",
-                                                    "SELECT * FROM GHSJ_MainMenu WHERE 1=1 "}));
+    EXPECT_EQ(log.statements(),
+              (std::vector<std::string>{"DELETE FROM GHSJ_MainMenu WHERE 1=1 ",
+                                        "SELECT * FROM GHSJ_MainMenu WHERE 1=1 "}));
     EXPECT_EQ(menu[0].RefDBClassAccess(), access);
 
     CAutoReleaseArray<CGHMainMenuItem*, CGHMainMenuItem*> stored;

@@ -60,9 +60,9 @@ TEST_F(PlanningCodesTest, TheMeaningTableIsReplacedWithTheIdsTheMeaningsCarry) {
     for (CGHMeaning* meaning : {NewMeaning(10, -1, "规划", 0), NewMeaning(12, 10, "道路's", 1),
                                 NewMeaning(11, 10, "用地", 0)})
         given.Add(meaning);
-    LogStatements();
+    StatementLog& log = LogStatements();
     EXPECT_EQ(access->EditAllGHMeaning(given), 2);
-    EXPECT_EQ(CountStatements("DELETE FROM GHSJ_GHMeaningConfig"), 1);
+    EXPECT_EQ(log.Count("DELETE FROM GHSJ_GHMeaningConfig"), 1);
     // Stored column by column: the elements are not attached to the access object.
     EXPECT_EQ(given[0]->RefDBClassAccess(), nullptr);
 
@@ -94,9 +94,9 @@ TEST_F(PlanningCodesTest, LayersAreListedAndMovedByMeaning) {
     EXPECT_EQ(layers.GetSize(), 2);
     ReleaseArrayData(layers, 0);
 
-    LogStatements();
+    StatementLog& log = LogStatements();
     EXPECT_EQ(access->SetGISLayersByGHMeaning(3, 7), 2);
-    EXPECT_EQ(statements,
+    EXPECT_EQ(log.statements(),
               std::vector<std::string>{"UPDATE GHGIS_Layer SET MeaningID = 7 WHERE MeaningID = 3"});
     EXPECT_EQ(Count("GHGIS_Layer", "MeaningID = 7"), 2);
     EXPECT_EQ(access->SetGISLayersByGHMeaning(3, 7), 2);  // none left to move
