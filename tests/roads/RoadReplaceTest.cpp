@@ -74,10 +74,10 @@ protected:
 TEST_P(RoadReplaceTest, ReplacesTheWholeTableOrNothing) {
     const ReplaceCase& c = GetParam();
     ASSERT_EQ(c.replace(*access, {1, 2}), 2);
-    LogStatements();
+    StatementLog& log = LogStatements();
     ASSERT_EQ(c.replace(*access, {4, 3}), 2);
     EXPECT_EQ(Keys(), (Table{{"3"}, {"4"}}));
-    EXPECT_EQ(std::ranges::count(statements, std::string(c.deleteStatement)), 1);
+    EXPECT_EQ(std::ranges::count(log.statements(), std::string(c.deleteStatement)), 1);
     EXPECT_TRUE(messages.messages().empty());
 
     // A row that cannot be stored leaves the old rows as they were.
@@ -140,9 +140,9 @@ TEST_F(RoadRecordsTest, StandardsUsingALayerInAnyRoleGoSilentlyAndTheirLinksStay
         "INSERT INTO GHSJ_RoadStandardRadiusInfoConfig (RoadStandardID, RoadTypeID, RadiusID) "
         "VALUES (21, 1, 1)");
 
-    LogStatements();
+    StatementLog& log = LogStatements();
     EXPECT_EQ(access->DeleteRoadStandByLayerID(12), 2);
-    EXPECT_EQ(statements, std::vector<std::string>{
+    EXPECT_EQ(log.statements(), std::vector<std::string>{
                               "delete FROM GHSJ_RoadLayerConfig \t\t\t\t\tWHERE\tMLayerID = 12 OR "
                               "\t\t\t\t\t\t\tRLayerID = 12 OR \t\t\t\t\t\t\tELayerID = 12 OR "
                               "\t\t\t\t\t\t\tGLayerID = 12 OR \t\t\t\t\t\t\tTLayerID = 12"});
