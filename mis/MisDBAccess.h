@@ -32,7 +32,8 @@ public:
     virtual ~CMisDBAccess() = default;
 
     long AddReference() noexcept { return ++references_; }
-    // The new count; 0 when the object was destroyed.
+    // The new count; 0 when the object was destroyed. The last release deletes the object, so
+    // only objects made by CreateInstance or new are released.
     long ReleaseInstance();
     // Replaces the connection: 0 connected, -2 empty string, -3 the open failed (reported).
     long SetConnectionString(const char* connectionString);

@@ -5,8 +5,6 @@
 namespace ghdb::test {
 namespace {
 
-using Table = std::vector<std::vector<std::string>>;
-
 // A record whose columns a host writes itself.
 template <class Record>
 class Writable : public Record {
@@ -61,7 +59,7 @@ protected:
 
 TEST_F(PipeSettingsTest, EveryListingReadsItsWholeTableAfreshInItsOrder) {
     Fill();
-    StatementLog& log = LogStatements();
+    const StatementLog& log = LogStatements();
     // Each array holds an element from before: the listings replace what the arrays held.
     CPipeSysDataset stale;
     CPipeSysDataset* stalePointer = &stale;
@@ -119,16 +117,16 @@ TEST_F(PipeSettingsTest, EveryListingReadsItsWholeTableAfreshInItsOrder) {
     EXPECT_EQ(depths[0].DDeep, static_cast<double>(1.2f));
 
     EXPECT_EQ(log.statements(), (std::vector<std::string>{
-                              "SELECT * FROM GH_PipeDatasetDef order by Sequence",
-                              "SELECT * FROM GH_PipeTypeDef order by Sequence",
-                              "SELECT * FROM GH_PipeSpecFieldDef",
-                              "SELECT * FROM GH_PipePredefineFieldDef",
-                              "SELECT * FROM GH_PipeLabelBlock",
-                              "SELECT * FROM GH_PipeFuncFontHeiDef",
-                              "SELECT * FROM GH_PipeHStandardDef",
-                              "SELECT * FROM GH_PipeVStandardDef",
-                              "SELECT * FROM GH_PipeCStandardDef",
-                          }));
+                                    "SELECT * FROM GH_PipeDatasetDef order by Sequence",
+                                    "SELECT * FROM GH_PipeTypeDef order by Sequence",
+                                    "SELECT * FROM GH_PipeSpecFieldDef",
+                                    "SELECT * FROM GH_PipePredefineFieldDef",
+                                    "SELECT * FROM GH_PipeLabelBlock",
+                                    "SELECT * FROM GH_PipeFuncFontHeiDef",
+                                    "SELECT * FROM GH_PipeHStandardDef",
+                                    "SELECT * FROM GH_PipeVStandardDef",
+                                    "SELECT * FROM GH_PipeCStandardDef",
+                                }));
     EXPECT_TRUE(messages.messages().empty());
 
     // An empty table answers 1 and leaves the array empty.
