@@ -1,13 +1,13 @@
 #pragma once
 
-#include "frame/DBBaseClass.h"
+#include "frame/TableRecord.h"
 #include "platform/mfc/CString.h"
 
 namespace ghdb {
 
 // One CAD layer of a figure layer (a row of GH_FigureLayer): the CAD layer that features of a
 // kind are drawn on, with its colour, line type, text style, block, hatch and fill pattern.
-class CCADLayerInfo : public CDBBaseClass {
+class CCADLayerInfo : public CTableRecord<CCADLayerInfo> {
 public:
     // The kind of a CAD layer, held in Type; kinds other than these are the host's own.
     enum CADINFOTYPE : long {
@@ -47,10 +47,7 @@ public:
     double PatternAngle = 0.0;
     long LayerRGBColor = -1;
 
-    void ReadFromFields(FieldsPtr& fields, _variant_t& scratch) override;
-    void WriteToFields(FieldsPtr& fields) override;
-    // The caller supplies the key: nothing to read back.
-    void AfterUpdateNew(FieldsPtr&, _variant_t&) override {}
+    static const ColumnTable<CCADLayerInfo>& Columns();
 };
 
 }  // namespace ghdb

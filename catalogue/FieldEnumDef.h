@@ -1,13 +1,13 @@
 #pragma once
 
-#include "frame/DBBaseClass.h"
+#include "frame/TableRecord.h"
 #include "platform/mfc/CString.h"
 
 namespace ghdb {
 
 // One entry of the value list of an enumerated field (GHSJ_FieldEnumDef): a code and the text
 // shown for it, in display order within its enumeration. The database assigns ID.
-class CFieldEnumDef : public CDBBaseClass {
+class CFieldEnumDef : public CTableRecord<CFieldEnumDef> {
 public:
     CFieldEnumDef() = default;
     CFieldEnumDef(const CFieldEnumDef& other) = default;
@@ -21,10 +21,8 @@ public:
     long Sequence = 0;
     CString EnumDescribe;
 
-    void ReadFromFields(FieldsPtr& fields, _variant_t& scratch) override;
     // ID is the database's and never written.
-    void WriteToFields(FieldsPtr& fields) override;
-    void AfterUpdateNew(FieldsPtr&, _variant_t&) override {}
+    static const ColumnTable<CFieldEnumDef>& Columns();
 };
 
 }  // namespace ghdb

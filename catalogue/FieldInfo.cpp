@@ -2,8 +2,8 @@
 
 #include "catalogue/PageInfo.h"
 #include "frame/BaseClassAccess.h"
-#include "frame/Columns.h"
 #include "frame/ObjectArrays.h"
+#include "frame/Statement.h"
 
 namespace ghdb {
 
@@ -108,29 +108,6 @@ constexpr SystemField kSystemFields[] = {
 };
 
 // Every column but the unit and the default value, which are handled by hand.
-const ColumnTable<CGISFieldInfo>& ReadColumnsTable() {
-    static const ColumnTable<CGISFieldInfo> columns = {
-        {"IsWritable", &CGISFieldInfo::IsWritable},     {"IsNullable", &CGISFieldInfo::IsNullable},
-        {"LayerID", &CGISFieldInfo::LayerID},           {"DataType", &CGISFieldInfo::DataType},
-        {"EnumType", &CGISFieldInfo::EnumType},         {"Length", &CGISFieldInfo::Length},
-        {"Precise", &CGISFieldInfo::Precise},           {"Sequence", &CGISFieldInfo::Sequence},
-        {"FieldName", &CGISFieldInfo::FieldName},       {"FieldAlias", &CGISFieldInfo::FieldAlias},
-        {"PageNum", &CGISFieldInfo::PageNum},           {"StatusInfo", &CGISFieldInfo::StatusInfo},
-        {"PropCtrlType", &CGISFieldInfo::PropCtrlType},
-    };
-    return columns;
-}
-
-// The index is written with the other columns but never read back.
-const ColumnTable<CGISFieldInfo>& WriteColumnsTable() {
-    static const ColumnTable<CGISFieldInfo> columns = [] {
-        ColumnTable<CGISFieldInfo> all = ReadColumnsTable();
-        all.push_back({"OutXDataIndex", &CGISFieldInfo::OutXDataIndex});
-        return all;
-    }();
-    return columns;
-}
-
 // Numbers the fields 0, 1, 2 ... in array order under the layer, and replaces the layer's
 // stored fields by them, all or nothing. `done` is the success status.
 template <class Fields>
@@ -140,12 +117,34 @@ long ReplaceLayerFields(CRecordAccess& db, long layerId, Fields& fields, long do
         field.LayerID = layerId;
         field.Sequence = i;
     }
-    return db.ReplaceAll(FormatString("DELETE FROM GH_FieldInfo WHERE (LayerID = %d)", layerId),
-                         FormatString("SELECT * FROM GH_FieldInfo WHERE (LayerID = %d)", layerId),
+    return db.ReplaceAll(FormatSql("DELETE FROM GH_FieldInfo WHERE (LayerID = %d)", layerId),
+                         FormatSql("SELECT * FROM GH_FieldInfo WHERE (LayerID = %d)", layerId),
                          fields, done);
 }
 
 }  // namespace
+
+const ColumnTable<CGISFieldInfo>& CGISFieldInfo::Columns() {
+    static const ColumnTable<CGISFieldInfo> columns = {
+        {"IsWritable", &CGISFieldInfo::IsWritable},
+        {"IsNullable", &CGISFieldInfo::IsNullable},
+        {"LayerID", &CGISFieldInfo::LayerID},
+        // Written, never read back.
+        {"OutXDataIndex", &CGISFieldInfo::OutXDataIndex, ColumnRole::WriteOnly},
+        {"DataType", &CGISFieldInfo::DataType},
+        {"EnumType", &CGISFieldInfo::EnumType},
+        {"Length", &CGISFieldInfo::Length},
+        {"Precise", &CGISFieldInfo::Precise},
+        {"Sequence", &CGISFieldInfo::Sequence},
+        {"FieldName", &CGISFieldInfo::FieldName},
+        {"FieldAlias", &CGISFieldInfo::FieldAlias},
+        {"DefaultValue", &CGISFieldInfo::DefaultValue},
+        {"PageNum", &CGISFieldInfo::PageNum},
+        {"StatusInfo", &CGISFieldInfo::StatusInfo},
+        {"PropCtrlType", &CGISFieldInfo::PropCtrlType},
+    };
+    return columns;
+}
 
 CGISFieldInfo::OwnedPageInfo::OwnedPageInfo() noexcept = default;
 CGISFieldInfo::OwnedPageInfo::~OwnedPageInfo() = default;
@@ -231,8 +230,8 @@ void CGISFieldInfo::GetAllEnumTypeDesc(CStringArray& out) {
     for (const char* desc : kAllEnumTypes) out.Add(desc);
 }
 
-void CGISFieldInfo::ReadFromFields(FieldsPtr& fields, _variant_t&) {
-    ReadColumns(fields, ReadColumnsTable(), *this);
+void CGISFieldInfo::ReadFromFields(FieldsPtr& fields, _variant_t& scratch) {
+    CTableRecord::ReadFromFields(fields, scratch);
     // Only the units 1 to 5 are stored; otherwise the unit follows from the enumeration kind.
     short unit = 0;
     ReadColumn(fields, "EnumUnitType", unit);
@@ -240,30 +239,20 @@ void CGISFieldInfo::ReadFromFields(FieldsPtr& fields, _variant_t&) {
         EnumUnitType = unit;
     else
         EnumUnitType = EnumType == 3 ? 3 : EnumType == 15 ? 2 : -1;
-    try {
-        if (Field* field = fields->Find("DefaultValue")) {
-            const _variant_t& value = field->GetValue();
-            if (!value.IsEmptyOrNull()) DefaultValue = value;
-        }
-    } catch (...) {
-    }
 }
 
 void CGISFieldInfo::WriteToFields(FieldsPtr& fields) {
-    WriteColumns(fields, WriteColumnsTable(), *this);
+    CTableRecord::WriteToFields(fields);
+    // Only the low two bytes of the unit are kept.
     WriteColumn(fields, "EnumUnitType",
                 static_cast<short>(static_cast<unsigned short>(EnumUnitType & 0xFFFF)));
-    try {
-        if (Field* field = fields->Find("DefaultValue")) field->PutValue(DefaultValue);
-    } catch (...) {
-    }
 }
 
 long CBaseClassAccess::GetLayerFieldInfo(long layerId,
                                          CArray<CGISFieldInfo*, CGISFieldInfo*>& out) {
     const int before = out.GetSize();
     const long status = db_.ReadAllAsNew(
-        FormatString("SELECT * FROM GH_FieldInfo WHERE (LayerID = %d) ORDER BY Sequence", layerId),
+        FormatSql("SELECT * FROM GH_FieldInfo WHERE (LayerID = %d) ORDER BY Sequence", layerId),
         out, 1);
     if (status != 2) return status;
     return out.GetSize() > before ? 2 : 1;
@@ -276,19 +265,18 @@ long CBaseClassAccess::AddLayerFieldInfo(long, CGISFieldInfo& fld) {
 long CBaseClassAccess::EditLayerFieldInfo(long, CGISFieldInfo& fld) {
     // The row of the field itself, identified as the field deletes identify it.
     return db_.EditOneRecordInfo(
-        FormatString("SELECT * FROM GH_FieldInfo WHERE (LayerID = %d) AND (Sequence = %d)",
-                     fld.LayerID, fld.Sequence),
+        FormatSql("SELECT * FROM GH_FieldInfo WHERE (LayerID = %d) AND (Sequence = %d)",
+                  fld.LayerID, fld.Sequence),
         &fld);
 }
 
 long CBaseClassAccess::DeleteLayerFieldInfo(long layerId, long sequence) {
-    return db_.ExecuteSilently(FormatString(
+    return db_.ExecuteSilently(FormatSql(
         "delete FROM GH_FieldInfo WHERE (LayerID = %d) AND (Sequence = %d)", layerId, sequence));
 }
 
 long CBaseClassAccess::DeleteAllLayerFieldInfo(long layerId) {
-    return db_.ExecuteSilently(
-        FormatString("Delete FROM GH_FieldInfo WHERE (LayerID = %d)", layerId));
+    return db_.ExecuteSilently(FormatSql("Delete FROM GH_FieldInfo WHERE (LayerID = %d)", layerId));
 }
 
 long CBaseClassAccess::UpdateLayerFieldInfo(long layerId,

@@ -2,9 +2,9 @@
 
 #include <memory>
 
-#include "frame/OwningSet.h"
 #include "frame/AccessPtr.h"
-#include "frame/DBBaseClass.h"
+#include "frame/OwningSet.h"
+#include "frame/TableRecord.h"
 #include "platform/mfc/CArray.h"
 #include "platform/mfc/CString.h"
 
@@ -26,7 +26,7 @@ enum DataTypeEnum : long {
 
 // One attribute field of a layer (GH_FieldInfo), keyed by LayerID and Sequence, its 0-based
 // position among the layer's fields.
-class CGISFieldInfo : public CDBBaseClass {
+class CGISFieldInfo : public CTableRecord<CGISFieldInfo> {
 public:
     CGISFieldInfo() = default;
     // Copies get their own copy of the page info.
@@ -76,10 +76,10 @@ public:
     static void GetUpdateDBEnumTypeDesc(CStringArray& out);
     static void GetAllEnumTypeDesc(CStringArray& out);
 
+    // Every column but EnumUnitType, which is read and written specially.
+    static const ColumnTable<CGISFieldInfo>& Columns();
     void ReadFromFields(FieldsPtr& fields, _variant_t& scratch) override;
     void WriteToFields(FieldsPtr& fields) override;
-    // The caller supplies the key: nothing to read back.
-    void AfterUpdateNew(FieldsPtr&, _variant_t&) override {}
 
 private:
     // The page info, owned: a copy of the field gets a copy of it.

@@ -1,17 +1,14 @@
 #include "catalogue/FieldRelation.h"
 
 #include "frame/BaseClassAccess.h"
-#include "frame/Columns.h"
+#include "frame/Statement.h"
 
 namespace ghdb {
 
-namespace {
-
-// FID is written too: the database keeps its own key on insert and on update.
-const ColumnTable<CKGFieldRelation>& Columns() {
+const ColumnTable<CKGFieldRelation>& CKGFieldRelation::Columns() {
     static const ColumnTable<CKGFieldRelation> columns = {
         {"LayerID", &CKGFieldRelation::LayerID},
-        {"FID", &CKGFieldRelation::FID},
+        {"FID", &CKGFieldRelation::FID, ColumnRole::Identity},
         {"EnuRelationType", &CKGFieldRelation::EnuRelationType},
         {"RelationPri", &CKGFieldRelation::RelationPri},
         {"RelationFields", &CKGFieldRelation::RelationFields},
@@ -21,6 +18,8 @@ const ColumnTable<CKGFieldRelation>& Columns() {
     return columns;
 }
 
+namespace {
+
 constexpr const char* kSelectOfKey =
     "SELECT * FROM GH_FieldsRelConfig WHERE ((FID=%d)  AND (LayerID=%d))";
 constexpr const char* kSelectOfLayerRelations =
@@ -28,20 +27,8 @@ constexpr const char* kSelectOfLayerRelations =
 
 }  // namespace
 
-void CKGFieldRelation::ReadFromFields(FieldsPtr& fields, _variant_t&) {
-    ReadColumns(fields, Columns(), *this);
-}
-
-void CKGFieldRelation::WriteToFields(FieldsPtr& fields) {
-    WriteColumns(fields, Columns(), *this);
-}
-
-void CKGFieldRelation::AfterUpdateNew(FieldsPtr& fields, _variant_t&) {
-    ReadColumn(fields, "FID", FID);
-}
-
 long CBaseClassAccess::GetFieldRelation(CKGFieldRelation& rel) {
-    return db_.ReadOneRecordInfo(FormatString(kSelectOfKey, rel.FID, rel.LayerID), &rel);
+    return db_.ReadOneRecordInfo(FormatSql(kSelectOfKey, rel.FID, rel.LayerID), &rel);
 }
 
 long CBaseClassAccess::AddFieldRelation(CKGFieldRelation& rel) {
@@ -53,33 +40,32 @@ long CBaseClassAccess::EditFieldRelation(CKGFieldRelation& rel) {
 }
 
 long CBaseClassAccess::EditFieldRelation(long layerId, CKGFieldRelation& rel) {
-    return db_.EditOneRecordInfo(FormatString(kSelectOfKey, rel.FID, layerId), &rel);
+    return db_.EditOneRecordInfo(FormatSql(kSelectOfKey, rel.FID, layerId), &rel);
 }
 
 long CBaseClassAccess::DeleteFieldRelation(CKGFieldRelation& rel) {
-    return db_.DeleteRecordInfo(
-        FormatString("Delete FROM GH_FieldsRelConfig WHERE FID=%d", rel.FID));
+    return db_.DeleteRecordInfo(FormatSql("Delete FROM GH_FieldsRelConfig WHERE FID=%d", rel.FID));
 }
 
 long CBaseClassAccess::DelFieldRelationByLayer(long layerId) {
-    return db_.ExecuteSilently(FormatString(
+    return db_.ExecuteSilently(FormatSql(
         "Delete  FROM GH_FieldsRelConfig WHERE (LAYERID = %d AND EnuRelationType = 2)", layerId));
 }
 
 long CBaseClassAccess::GetFieldRelationOfGISLayer(
     long layerId, CArray<CKGFieldRelation*, CKGFieldRelation*>& out) {
-    return db_.ReadAllAsNew(FormatString(kSelectOfLayerRelations, layerId), out, 1);
+    return db_.ReadAllAsNew(FormatSql(kSelectOfLayerRelations, layerId), out, 1);
 }
 
 long CBaseClassAccess::SetFieldRelationOfGISLayer(
     long layerId, CArray<CKGFieldRelation, CKGFieldRelation&>& rels) {
-    return db_.AddAllFromValues(FormatString(kSelectOfLayerRelations, layerId), rels);
+    return db_.AddAllFromValues(FormatSql(kSelectOfLayerRelations, layerId), rels);
 }
 
 long CBaseClassAccess::GetKidFieldRelation(CArray<CKGFieldRelation*, CKGFieldRelation*>& out,
                                            long layerId) {
     return db_.ReadAllAsNew(
-        FormatString("SELECT * FROM GH_FieldsRelConfig WHERE (LAYERID=%d)", layerId), out, 1);
+        FormatSql("SELECT * FROM GH_FieldsRelConfig WHERE (LAYERID=%d)", layerId), out, 1);
 }
 
 }  // namespace ghdb

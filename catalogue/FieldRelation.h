@@ -1,13 +1,13 @@
 #pragma once
 
-#include "frame/DBBaseClass.h"
+#include "frame/TableRecord.h"
 #include "platform/mfc/CString.h"
 
 namespace ghdb {
 
 // A rule that ties fields of a layer together (GH_FieldsRelConfig). The database assigns the
 // key FID when the relation is stored.
-class CKGFieldRelation : public CDBBaseClass {
+class CKGFieldRelation : public CTableRecord<CKGFieldRelation> {
 public:
     CKGFieldRelation() = default;
     CKGFieldRelation(const CKGFieldRelation& other) = default;
@@ -23,10 +23,8 @@ public:
     CString RelationDescribe;
     long ShowType = 0;
 
-    void ReadFromFields(FieldsPtr& fields, _variant_t& scratch) override;
-    void WriteToFields(FieldsPtr& fields) override;
-    // Reads back the key the database assigned.
-    void AfterUpdateNew(FieldsPtr& fields, _variant_t& scratch) override;
+    // FID is assigned by the database and read back when the relation is added.
+    static const ColumnTable<CKGFieldRelation>& Columns();
 };
 
 }  // namespace ghdb

@@ -2,11 +2,12 @@
 
 #include <algorithm>
 
-#include "frame/ColumnValue.h"
+#include "catalogue/CatalogueCache.h"
 #include "catalogue/SpacialDBInfo.h"
 #include "frame/BaseClassAccess.h"
-#include "frame/Columns.h"
+#include "frame/ColumnValue.h"
 #include "frame/ObjectArrays.h"
+#include "frame/Statement.h"
 
 namespace ghdb {
 
@@ -21,38 +22,8 @@ constexpr ShapeKind kShapeKinds[] = {
 };
 constexpr const char* kUnknownShape = "未知图层";
 
-// Every column but the two symbols, which are handled by hand.
-const ColumnTable<CGISLayer>& Columns() {
-    static const ColumnTable<CGISLayer> columns = {
-        {"IsDynamicLayer", &CGISLayer::IsDynamicLayer},
-        {"IsLabeled", &CGISLayer::IsLabeled},
-        {"LayerID", &CGISLayer::LayerID},
-        {"ShapeType", &CGISLayer::ShapeType},
-        {"DBID", &CGISLayer::DBID},
-        {"WebLayerID", &CGISLayer::WebLayerID},
-        {"SymbolType", &CGISLayer::SymbolType},
-        {"MinScale", &CGISLayer::MinScale},
-        {"MaxScale", &CGISLayer::MaxScale},
-        {"SpatialMinX", &CGISLayer::SpatialMinX},
-        {"SpatialMinY", &CGISLayer::SpatialMinY},
-        {"SpatialMaxX", &CGISLayer::SpatialMaxX},
-        {"SpatialMaxY", &CGISLayer::SpatialMaxY},
-        {"MeaningID", &CGISLayer::MeaningID},
-        {"LayerName", &CGISLayer::LayerName},
-        {"LayerAlias", &CGISLayer::LayerAlias},
-        {"SU_UserID", &CGISLayer::SU_UserID},
-        {"RealLayerID", &CGISLayer::RealLayerID},
-        {"Remark", &CGISLayer::Remark},
-        {"QueryField", &CGISLayer::QueryField},
-        {"PrimaryField", &CGISLayer::PrimaryField},
-        {"URL", &CGISLayer::URL},
-        {"LabelField", &CGISLayer::LabelField},
-    };
-    return columns;
-}
-
 // A row of GHGIS_LayerGroupLayerRelation: one layer in one group.
-class CGroupLayerLink : public CDBBaseClass {
+class CGroupLayerLink : public CTableRecord<CGroupLayerLink> {
 public:
     CGroupLayerLink() = default;
     CGroupLayerLink(long groupId, long layerId, long dispOrder)
@@ -62,14 +33,7 @@ public:
     long LayerID = -1;
     long DispOrder = 0;
 
-    void ReadFromFields(FieldsPtr& fields, _variant_t&) override {
-        ReadColumns(fields, LinkColumns(), *this);
-    }
-    void WriteToFields(FieldsPtr& fields) override { WriteColumns(fields, LinkColumns(), *this); }
-    void AfterUpdateNew(FieldsPtr&, _variant_t&) override {}
-
-private:
-    static const ColumnTable<CGroupLayerLink>& LinkColumns() {
+    static const ColumnTable<CGroupLayerLink>& Columns() {
         static const ColumnTable<CGroupLayerLink> columns = {
             {"LayerGroupID", &CGroupLayerLink::LayerGroupID},
             {"LayerID", &CGroupLayerLink::LayerID},
@@ -95,57 +59,42 @@ bool IsVexor(const CSpacialDBInfo& db) {
 
 }  // namespace
 
-CGISLayer::CGISLayer(const CGISLayer& other) : CDBBaseClass(other) {
-    CopyColumnsFrom(other);
-}
-
-CGISLayer& CGISLayer::operator=(const CGISLayer& other) {
-    if (this == &other) return *this;
-    ClearData();
-    CopyColumnsFrom(other);
-    CDBBaseClass::operator=(other);
-    return *this;
-}
-
-CGISLayer::~CGISLayer() = default;
-
-void CGISLayer::CopyColumnsFrom(const CGISLayer& other) {
-    IsDynamicLayer = other.IsDynamicLayer;
-    IsLabeled = other.IsLabeled;
-    LayerID = other.LayerID;
-    ShapeType = other.ShapeType;
-    DBID = other.DBID;
-    WebLayerID = other.WebLayerID;
-    SymbolType = other.SymbolType;
-    MinScale = other.MinScale;
-    MaxScale = other.MaxScale;
-    SpatialMinX = other.SpatialMinX;
-    SpatialMinY = other.SpatialMinY;
-    SpatialMaxX = other.SpatialMaxX;
-    SpatialMaxY = other.SpatialMaxY;
-    MeaningID = other.MeaningID;
-    LayerName = other.LayerName;
-    LayerAlias = other.LayerAlias;
-    SU_UserID = other.SU_UserID;
-    RealLayerID = other.RealLayerID;
-    Remark = other.Remark;
-    QueryField = other.QueryField;
-    PrimaryField = other.PrimaryField;
-    URL = other.URL;
-    LabelField = other.LabelField;
-    Symbol = other.Symbol;
-    LabelSymbol = other.LabelSymbol;
-    spacialDB_ = other.spacialDB_;
-    spacialDBOwner_ = other.spacialDBOwner_;
-    modify_ = other.modify_;
+const ColumnTable<CGISLayer>& CGISLayer::Columns() {
+    static const ColumnTable<CGISLayer> columns = {
+        {"IsDynamicLayer", &CGISLayer::IsDynamicLayer},
+        {"IsLabeled", &CGISLayer::IsLabeled},
+        {"LayerID", &CGISLayer::LayerID},
+        {"ShapeType", &CGISLayer::ShapeType},
+        {"DBID", &CGISLayer::DBID},
+        {"WebLayerID", &CGISLayer::WebLayerID},
+        {"SymbolType", &CGISLayer::SymbolType},
+        {"MinScale", &CGISLayer::MinScale},
+        {"MaxScale", &CGISLayer::MaxScale},
+        {"SpatialMinX", &CGISLayer::SpatialMinX},
+        {"SpatialMinY", &CGISLayer::SpatialMinY},
+        {"SpatialMaxX", &CGISLayer::SpatialMaxX},
+        {"SpatialMaxY", &CGISLayer::SpatialMaxY},
+        {"MeaningID", &CGISLayer::MeaningID},
+        {"LayerName", &CGISLayer::LayerName},
+        {"LayerAlias", &CGISLayer::LayerAlias},
+        {"SU_UserID", &CGISLayer::SU_UserID},
+        {"RealLayerID", &CGISLayer::RealLayerID},
+        {"Remark", &CGISLayer::Remark},
+        {"QueryField", &CGISLayer::QueryField},
+        {"PrimaryField", &CGISLayer::PrimaryField},
+        {"URL", &CGISLayer::URL},
+        {"LabelField", &CGISLayer::LabelField},
+        {"LabelSymbol", &CGISLayer::LabelSymbol},
+    };
+    return columns;
 }
 
 void CGISLayer::CopyFieldInfoFrom(const CGISLayer& other) {
     ClearData();
-    if (!other.fieldSet_) return;
-    fieldSet_ = std::make_unique<CGISFieldInfoSet>();
-    fieldSet_->SetDBClassAccess(RefDBClassAccess());
-    fieldSet_->AppendFrom(*other.fieldSet_);
+    if (!other.fieldSet_.Get()) return;
+    CGISFieldInfoSet& fields = fieldSet_.Renew();
+    fields.SetDBClassAccess(RefDBClassAccess());
+    fields.AppendFrom(*other.fieldSet_.Get());
 }
 
 void CGISLayer::DetachFromAccess() {
@@ -155,7 +104,7 @@ void CGISLayer::DetachFromAccess() {
 }
 
 void CGISLayer::ClearData() {
-    fieldSet_.reset();
+    fieldSet_.Clear();
 }
 
 CSpacialDBInfo* CGISLayer::SpacialDBInfo() {
@@ -191,14 +140,12 @@ CString CGISLayer::ShapeTypeDesc() const {
 }
 
 CGISFieldInfoSet* CGISLayer::RefFieldInfo() {
-    if (!fieldSet_) {
-        fieldSet_ = std::make_unique<CGISFieldInfoSet>();
+    return &fieldSet_.Load([&](CGISFieldInfoSet& fields) {
         if (CBaseClassAccess* access = RefDBClassAccess()) {
-            fieldSet_->SetDBClassAccess(access);
-            access->GetLayerFieldInfo(LayerID, *fieldSet_);
+            fields.SetDBClassAccess(access);
+            access->GetLayerFieldInfo(LayerID, fields);
         }
-    }
-    return fieldSet_.get();
+    });
 }
 
 CArray<CGISFieldInfo*, CGISFieldInfo*>* CGISLayer::GetFieldInfo() {
@@ -258,46 +205,28 @@ void CGISLayer::MoveFieldInfo(int from, int to, int) {
     RefFieldInfo()->MoveTo(from, to);
 }
 
-void CGISLayer::ReadFromFields(FieldsPtr& fields, _variant_t&) {
-    ReadColumns(fields, Columns(), *this);
-    try {
-        if (Field* field = fields->Find("Symbol")) {
-            const _variant_t& value = field->GetValue();
-            if (!value.IsEmptyOrNull()) {
-                const CSpacialDBInfo* db = SpacialDBInfo();
-                Symbol = db && IsVexor(*db) ? SymbolText(value) : value;
-            }
-        }
-    } catch (...) {
-    }
-    try {
-        if (Field* field = fields->Find("LabelSymbol")) {
-            const _variant_t& value = field->GetValue();
-            if (!value.IsEmptyOrNull()) LabelSymbol = value;
-        }
-    } catch (...) {
+void CGISLayer::ReadFromFields(FieldsPtr& fields, _variant_t& scratch) {
+    CTableRecord::ReadFromFields(fields, scratch);
+    // Read after DBID, which names the database that decides how the symbol is kept.
+    _variant_t symbol;
+    ReadColumn(fields, "Symbol", symbol);
+    if (!symbol.IsEmptyOrNull()) {
+        const CSpacialDBInfo* db = SpacialDBInfo();
+        Symbol = db && IsVexor(*db) ? SymbolText(symbol) : symbol;
     }
 }
 
 void CGISLayer::WriteToFields(FieldsPtr& fields) {
-    WriteColumns(fields, Columns(), *this);
-    try {
+    CTableRecord::WriteToFields(fields);
+    // A symbol held as text is stored as a chunk of the binary column.
+    GuardColumn([&] {
         if (Field* field = fields->Find("Symbol")) {
             if (Symbol.vt == VT_BSTR)
                 field->AppendChunk(Symbol);
             else
                 field->PutValue(Symbol);
         }
-    } catch (...) {
-    }
-    try {
-        if (Field* field = fields->Find("LabelSymbol")) field->PutValue(LabelSymbol);
-    } catch (...) {
-    }
-}
-
-void CGISLayer::AfterUpdateNew(FieldsPtr& fields, _variant_t&) {
-    ReadColumn(fields, "LayerID", LayerID);
+    });
 }
 
 long CBaseClassAccess::AddLayer(long groupId, CGISLayer& layer) {
@@ -335,13 +264,13 @@ long CBaseClassAccess::EditLayer(CGISLayer& layer) {
 
 long CBaseClassAccess::EditLayer(long layerId, CGISLayer& layer) {
     return db_.EditOneRecordInfo(
-        FormatString("SELECT * FROM GHGIS_Layer WHERE (LayerID = %d)", layerId), &layer);
+        FormatSql("SELECT * FROM GHGIS_Layer WHERE (LayerID = %d)", layerId), &layer);
 }
 
 long CBaseClassAccess::MoveLayer(long newGroupId, long layerId) {
     CLongColumnValue group("LayerGroupID", newGroupId);
     return db_.EditOneRecordInfo(
-        FormatString("SELECT * FROM GHGIS_LayerGroupLayerRelation WHERE (LayerID = %d)", layerId),
+        FormatSql("SELECT * FROM GHGIS_LayerGroupLayerRelation WHERE (LayerID = %d)", layerId),
         &group);
 }
 
@@ -354,20 +283,20 @@ long CBaseClassAccess::AddGISLayerToOneGroup(long layerId, long groupId) {
 
 long CBaseClassAccess::DelGroupLayerByLayer(long layerId) {
     return db_.ExecuteSilently(
-        FormatString("Delete FROM GHGIS_LayerGroupLayerRelation where LayerId=%d", layerId));
+        FormatSql("Delete FROM GHGIS_LayerGroupLayerRelation where LayerId=%d", layerId));
 }
 
 long CBaseClassAccess::DelGroupLayerByLayerAndGroup(long layerId, long groupId) {
-    return db_.ExecuteSilently(FormatString(
-        "Delete FROM GHGIS_LayerGroupLayerRelation where LayerId=%d and LayerGroupID=%d", layerId,
-        groupId));
+    return db_.ExecuteSilently(
+        FormatSql("Delete FROM GHGIS_LayerGroupLayerRelation where LayerId=%d and LayerGroupID=%d",
+                  layerId, groupId));
 }
 
 long CBaseClassAccess::GetLayerIDsByGroupId(long groupId, CUIntArray& ids) {
     ids.RemoveAll();
     CAutoReleaseArray<CGroupLayerLink*, CGroupLayerLink*> links;
     const long status = db_.ReadAllAsNew(
-        FormatString("SELECT * FROM GHGIS_LayerGroupLayerRelation WHERE LayerGroupID=%d ", groupId),
+        FormatSql("SELECT * FROM GHGIS_LayerGroupLayerRelation WHERE LayerGroupID=%d ", groupId),
         links, 1);
     for (const CGroupLayerLink* link : links) ids.Add(static_cast<UINT>(link->LayerID));
     return status;
@@ -377,8 +306,8 @@ long CBaseClassAccess::GetThisLayerBelongToGroups(long layerId, CUIntArray& ids)
     ids.RemoveAll();
     CAutoReleaseArray<CGroupLayerLink*, CGroupLayerLink*> links;
     const long status = db_.ReadAllAsNew(
-        FormatString("SELECT * FROM GHGIS_LayerGroupLayerRelation WHERE LayerID=%d ", layerId),
-        links, 1);
+        FormatSql("SELECT * FROM GHGIS_LayerGroupLayerRelation WHERE LayerID=%d ", layerId), links,
+        1);
     for (const CGroupLayerLink* link : links) ids.Add(static_cast<UINT>(link->LayerGroupID));
     return status;
 }
@@ -386,9 +315,9 @@ long CBaseClassAccess::GetThisLayerBelongToGroups(long layerId, CUIntArray& ids)
 long CBaseClassAccess::GetMaxDisporderOfLayer(long groupId) {
     long greatest = 0;
     const long status = db_.GetMaxFieldValueFromTable(
-        FormatString("SELECT MAX(DispOrder) AS MaxValue FROM GHGIS_LayerGroupLayerRelation WHERE "
-                     "(LayerGroupID = %d)",
-                     groupId),
+        FormatSql("SELECT MAX(DispOrder) AS MaxValue FROM GHGIS_LayerGroupLayerRelation WHERE "
+                  "(LayerGroupID = %d)",
+                  groupId),
         greatest);
     return status == 2 ? greatest + 1 : 0;
 }
@@ -401,9 +330,9 @@ long CBaseClassAccess::GetKidLayers(long groupId, CArray<CGISLayer*, CGISLayer*>
     if (groupId == -1 && filter.IsEmpty())
         sql = "SELECT * FROM GHGIS_Layer";
     else if (groupId == -1)
-        sql = FormatString("SELECT * FROM GHGIS_Layer WHERE (%s)", filter);
+        sql = FormatSql("SELECT * FROM GHGIS_Layer WHERE (%s)", Verbatim(filter));
     else if (filter.IsEmpty())
-        sql = FormatString(
+        sql = FormatSql(
             "SELECT * FROM GHGIS_Layer INNER JOIN GHGIS_LayerGroupLayerRelation ON "
             "\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t"
             "GHGIS_Layer.LayerID = GHGIS_LayerGroupLayerRelation.LayerID "
@@ -413,7 +342,7 @@ long CBaseClassAccess::GetKidLayers(long groupId, CArray<CGISLayer*, CGISLayer*>
             "ORDER BY GHGIS_LayerGroupLayerRelation.DispOrder",
             groupId);
     else
-        sql = FormatString(
+        sql = FormatSql(
             "SELECT * FROM GHGIS_Layer INNER JOIN GHGIS_LayerGroupLayerRelation ON "
             "\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t"
             "GHGIS_Layer.LayerID = GHGIS_LayerGroupLayerRelation.LayerID "
@@ -421,7 +350,7 @@ long CBaseClassAccess::GetKidLayers(long groupId, CArray<CGISLayer*, CGISLayer*>
             "WHERE (GHGIS_LayerGroupLayerRelation.LayerGroupID = %d) AND (%s) "
             "\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t"
             "ORDER BY GHGIS_LayerGroupLayerRelation.DispOrder",
-            groupId, filter);
+            groupId, Verbatim(filter));
     return ReadLayers(sql, out);
 }
 
@@ -434,23 +363,25 @@ long CBaseClassAccess::ReadLayers(const CString& sql, CArray<CGISLayer*, CGISLay
         ~MissesScope() { slot = outer; }
     };
     std::unordered_set<long> misses;
-    MissesScope scope{spacialDBMisses_, spacialDBMisses_};
-    if (!scope.outer) spacialDBMisses_ = &misses;
+    std::unordered_set<long>*& slot = Catalogue().spacialDBMisses;
+    MissesScope scope{slot, slot};
+    if (!scope.outer) slot = &misses;
     return db_.ReadAllAsNew(sql, out, 1);
 }
 
 long CBaseClassAccess::GetAllGISLayer(int reload) {
-    if (layerCache_.GetSize() > 0) {
+    CCatalogueCache& cache = Catalogue();
+    if (cache.layers.GetSize() > 0) {
         if (!reload) return 1;
-        ClearLayerCache();
+        cache.ClearLayers();
     }
-    const long status = ReadLayers("SELECT * FROM GHGIS_Layer", layerCache_);
-    for (int i = 0; i < layerCache_.GetSize(); ++i) {
-        CGISLayer* layer = layerCache_[i];
+    const long status = ReadLayers("SELECT * FROM GHGIS_Layer", cache.layers);
+    for (int i = 0; i < cache.layers.GetSize(); ++i) {
+        CGISLayer* layer = cache.layers[i];
         layer->DetachFromAccess();
         // The first layer of an id or a name is the one found.
-        layerCacheById_.emplace(layer->LayerID, i);
-        layerCacheByName_.emplace(layer->LayerName, i);
+        cache.layerById.emplace(layer->LayerID, i);
+        cache.layerByName.emplace(layer->LayerName, i);
     }
     return status;
 }
@@ -471,15 +402,17 @@ long CBaseClassAccess::GetGISLayerInfo(CGISLayer& layer, int reload) {
 
 long CBaseClassAccess::GetGISLayerInfo(long layerId, CGISLayer& layer, int reload) {
     GetAllGISLayer(reload);
-    const auto found = layerCacheById_.find(layerId);
-    return CopyCachedLayer(found == layerCacheById_.end() ? nullptr : layerCache_[found->second],
+    const CCatalogueCache& cache = Catalogue();
+    const auto found = cache.layerById.find(layerId);
+    return CopyCachedLayer(found == cache.layerById.end() ? nullptr : cache.layers[found->second],
                            layer);
 }
 
 long CBaseClassAccess::GetGISLayerInfo(CString name, CGISLayer& layer, int reload) {
     GetAllGISLayer(reload);
-    const auto found = layerCacheByName_.find(name);
-    return CopyCachedLayer(found == layerCacheByName_.end() ? nullptr : layerCache_[found->second],
+    const CCatalogueCache& cache = Catalogue();
+    const auto found = cache.layerByName.find(name);
+    return CopyCachedLayer(found == cache.layerByName.end() ? nullptr : cache.layers[found->second],
                            layer);
 }
 
@@ -506,26 +439,14 @@ long CBaseClassAccess::GetKidLayerFromArray(CString name, const CArray<CGISLayer
 }
 
 long CBaseClassAccess::GetGISLayerRealIDs(CStringArray& names) {
-    CAutoReleaseArray<CGISLayer*, CGISLayer*> rows;
-    const long status = db_.ReadAllAsNew("SELECT LayerName FROM GHGIS_Layer WHERE 1=1 ", rows, 1);
-    for (const CGISLayer* row : rows) names.Add(row->LayerName);
-    return status;
+    return db_.ReadColumnOfRows<CString>("SELECT LayerName FROM GHGIS_Layer WHERE 1=1 ",
+                                         "LayerName",
+                                         [&](const CString& name) { names.Add(name); });
 }
 
 long CBaseClassAccess::ExistingLayer(long layerId, int& exists) {
     return db_.CheckRecordInfoEmpty(
-        FormatString("SELECT * FROM GHGIS_Layer WHERE (LayerID = %d)", layerId), exists);
-}
-
-void CBaseClassAccess::ClearLayerCache() {
-    ReleaseArrayData(layerCache_, 0);
-    layerCacheById_.clear();
-    layerCacheByName_.clear();
-}
-
-void CBaseClassAccess::ReleaseCatalogueCaches() {
-    ClearLayerCache();
-    ReleaseArrayData(spacialDBCache_, 0);
+        FormatSql("SELECT * FROM GHGIS_Layer WHERE (LayerID = %d)", layerId), exists);
 }
 
 }  // namespace ghdb

@@ -1,10 +1,9 @@
 #pragma once
 
-#include <memory>
-
 #include "catalogue/FieldInfo.h"
+#include "frame/KidHolder.h"
 #include "frame/OwningSet.h"
-#include "frame/DBBaseClass.h"
+#include "frame/TableRecord.h"
 #include "platform/mfc/CArray.h"
 #include "platform/mfc/CString.h"
 
@@ -14,16 +13,10 @@ class CSpacialDBInfo;
 
 // A GIS layer of a spatial database (GHGIS_Layer). Layers hang under layer groups through
 // GHGIS_LayerGroupLayerRelation, one row per layer in a group; a layer carries its field
-// definitions, loaded on first use.
-class CGISLayer : public CDBBaseClass {
+// definitions, loaded on first use. Copies take the columns, the database, the change mark and
+// the access object, but no field set: they load theirs again on demand.
+class CGISLayer : public CTableRecord<CGISLayer> {
 public:
-    CGISLayer() = default;
-    // Copies take the columns, the database, the change mark and the access object, but no
-    // field set: they load theirs again on demand.
-    CGISLayer(const CGISLayer& other);
-    CGISLayer& operator=(const CGISLayer& other);
-    ~CGISLayer() override;
-
     bool IsDynamicLayer = false;
     bool IsLabeled = false;
     long LayerID = -1;
@@ -60,8 +53,9 @@ public:
     // The layer's spatial database, borrowed from the access object's cache; asked for on
     // first use when DBID is 0 or more. Null when there is none.
     CSpacialDBInfo* SpacialDBInfo();
-    // Takes database `dbId` (when 0 or more) from the cache of `access`, which becomes the
-    // layer's access object so that the borrowed record outlives the layer's use of it.
+    // Takes database `dbId` (when 0 or more) from the cache of `access`. The layer keeps a
+    // counted reference to `access` as the owner of the borrowed record, so that the record
+    // outlives the layer's use of it; the layer's own access object does not change.
     void SetSpacialDBInfo(CBaseClassAccess* access, long dbId);
     CString ShapeTypeDesc() const;
 
@@ -79,23 +73,22 @@ public:
     // Moves a field within the set only; nothing is stored.
     void MoveFieldInfo(int from, int to, int);
 
+    // Every column but Symbol, which depends on the layer's database.
+    static const ColumnTable<CGISLayer>& Columns();
     void ReadFromFields(FieldsPtr& fields, _variant_t& scratch) override;
     void WriteToFields(FieldsPtr& fields) override;
-    // Reads back the stored LayerID.
-    void AfterUpdateNew(FieldsPtr& fields, _variant_t& scratch) override;
 
 private:
     friend class CBaseClassAccess;
     friend class CGISLayerGroup;
 
-    void CopyColumnsFrom(const CGISLayer& other);
     // Gives this layer a copy of `other`'s loaded field set (none when `other` has none).
     void CopyFieldInfoFrom(const CGISLayer& other);
     // Drops the access object and the borrowed database, for records the access object keeps
     // itself (they must not keep it alive).
     void DetachFromAccess();
 
-    std::unique_ptr<CGISFieldInfoSet> fieldSet_;
+    CKidHolder<CGISFieldInfoSet, KidCopy::Reload> fieldSet_;
     // Borrowed from the cache of `spacialDBOwner_`, which is kept alive while it is borrowed.
     CSpacialDBInfo* spacialDB_ = nullptr;
     CBCAccessPtr spacialDBOwner_;

@@ -3,13 +3,11 @@
 #include <array>
 
 #include "frame/BaseClassAccess.h"
-#include "frame/Columns.h"
+#include "frame/Statement.h"
 
 namespace ghdb {
 
-namespace {
-
-const ColumnTable<CLayerEx>& Columns() {
+const ColumnTable<CLayerEx>& CLayerEx::Columns() {
     static const ColumnTable<CLayerEx> columns = {
         {"LayerID", &CLayerEx::LayerID},
         {"LayerParseID", &CLayerEx::LayerParseID},
@@ -29,6 +27,8 @@ const ColumnTable<CLayerEx>& Columns() {
     return columns;
 }
 
+namespace {
+
 // Drawing entity kinds accepted by a new layer, by shape type (point, line, polygon, text);
 // other shape types accept none.
 constexpr std::array<const char*, 4> kEntTypesOfShape = {
@@ -47,16 +47,8 @@ CLayerEx::CLayerEx(long shapeType) {
         DWGEntType = kEntTypesOfShape[static_cast<std::size_t>(shapeType)];
 }
 
-void CLayerEx::ReadFromFields(FieldsPtr& fields, _variant_t&) {
-    ReadColumns(fields, Columns(), *this);
-}
-
-void CLayerEx::WriteToFields(FieldsPtr& fields) {
-    WriteColumns(fields, Columns(), *this);
-}
-
 long CBaseClassAccess::GetGISLayerEx(CLayerEx& ex) {
-    return db_.ReadOneRecordInfo(FormatString(kSelectOfLayer, ex.LayerID), &ex);
+    return db_.ReadOneRecordInfo(FormatSql(kSelectOfLayer, ex.LayerID), &ex);
 }
 
 long CBaseClassAccess::GetGISLayerEx(long layerId, CLayerEx& ex) {
@@ -73,16 +65,15 @@ long CBaseClassAccess::EditGISLayerEx(CLayerEx& ex) {
 }
 
 long CBaseClassAccess::EditGISLayerEx(long layerId, CLayerEx& ex) {
-    return db_.EditOneRecordInfo(FormatString(kSelectOfLayer, layerId), &ex);
+    return db_.EditOneRecordInfo(FormatSql(kSelectOfLayer, layerId), &ex);
 }
 
 long CBaseClassAccess::DeleteGISLayerEx(long layerId) {
-    return db_.DeleteRecordInfo(
-        FormatString("Delete FROM GH_LayerEx WHERE (LayerID = %d)", layerId));
+    return db_.DeleteRecordInfo(FormatSql("Delete FROM GH_LayerEx WHERE (LayerID = %d)", layerId));
 }
 
 long CBaseClassAccess::ExistingLayerEx(long layerId, int& exists) {
-    return db_.CheckRecordInfoEmpty(FormatString(kSelectOfLayer, layerId), exists);
+    return db_.CheckRecordInfoEmpty(FormatSql(kSelectOfLayer, layerId), exists);
 }
 
 long CBaseClassAccess::GetMaxParseIdOfLayerEx() {
@@ -94,19 +85,10 @@ long CBaseClassAccess::GetMaxParseIdOfLayerEx() {
 }
 
 bool CBaseClassAccess::IsHasThisParseId(long parseId) {
-    // The answer rests on the count of rows returned, so the query is opened as a recordset,
-    // whose count is exact, rather than run as a statement, which reports none.
-    try {
-        CADORecordsetPtr holder;
-        if (holder.SetParam(
-                db_.Connection(),
-                FormatString("SELECT* FROM GH_LayerEx WHERE (LayerParseID = %d)", parseId), 1) != 2)
-            return false;
-        return holder.Recordset()->GetRecordCount() > 0;
-    } catch (...) {
-        db_.ReportError();
-        return false;
-    }
+    long rows = 0;
+    return db_.CountRows(FormatSql("SELECT* FROM GH_LayerEx WHERE (LayerParseID = %d)", parseId),
+                         rows) == 2 &&
+           rows > 0;
 }
 
 }  // namespace ghdb

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "frame/DBBaseClass.h"
+#include "frame/TableRecord.h"
 #include "platform/mfc/CString.h"
 
 namespace ghdb {
 
 // How a GIS layer is drawn and coded in CAD (GH_LayerEx, one row per layer). Its parse id
 // names the figure layer that the layer's features are drawn on.
-class CLayerEx : public CDBBaseClass {
+class CLayerEx : public CTableRecord<CLayerEx> {
 public:
     CLayerEx() = default;
     // The defaults, accepting the drawing entity kinds that suit a layer of `shapeType`.
@@ -32,10 +32,7 @@ public:
     CString StandardField;
     CString LabelField;
 
-    void ReadFromFields(FieldsPtr& fields, _variant_t& scratch) override;
-    void WriteToFields(FieldsPtr& fields) override;
-    // The caller supplies the key: nothing to read back.
-    void AfterUpdateNew(FieldsPtr&, _variant_t&) override {}
+    static const ColumnTable<CLayerEx>& Columns();
 };
 
 }  // namespace ghdb

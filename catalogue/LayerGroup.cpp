@@ -1,17 +1,15 @@
 #include "catalogue/LayerGroup.h"
 
-#include "frame/ColumnValue.h"
 #include "frame/BaseClassAccess.h"
-#include "frame/Columns.h"
+#include "frame/ColumnValue.h"
 #include "frame/ObjectArrays.h"
 #include "frame/Statement.h"
 
 namespace ghdb {
 
-namespace {
-
-const ColumnTable<CGISLayerGroup>& WrittenColumns() {
+const ColumnTable<CGISLayerGroup>& CGISLayerGroup::Columns() {
     static const ColumnTable<CGISLayerGroup> columns = {
+        {"LayerGroupID", &CGISLayerGroup::LayerGroupID, ColumnRole::Identity},
         {"ParentGroupID", &CGISLayerGroup::ParentGroupID},
         {"DispOrder", &CGISLayerGroup::DispOrder},
         {"LayerGroupName", &CGISLayerGroup::LayerGroupName},
@@ -19,6 +17,8 @@ const ColumnTable<CGISLayerGroup>& WrittenColumns() {
     };
     return columns;
 }
+
+namespace {
 
 constexpr const char* kDeleteGroupRows =
     "Delete FROM GHGIS_LayerGroup WHERE (LayerGroupID = %d) OR (ParentGroupID = %d)";
@@ -77,43 +77,17 @@ constexpr const char* kGroupCascade[] = {
 
 }  // namespace
 
-CGISLayerGroup::CGISLayerGroup() = default;
-
-CGISLayerGroup::CGISLayerGroup(const CGISLayerGroup& other)
-    : CDBBaseClass(other),
-      LayerGroupID(other.LayerGroupID),
-      ParentGroupID(other.ParentGroupID),
-      DispOrder(other.DispOrder),
-      LayerGroupName(other.LayerGroupName),
-      Remark(other.Remark) {}
-
-CGISLayerGroup& CGISLayerGroup::operator=(const CGISLayerGroup& other) {
-    if (this == &other) return *this;
-    ClearData();
-    LayerGroupID = other.LayerGroupID;
-    ParentGroupID = other.ParentGroupID;
-    DispOrder = other.DispOrder;
-    LayerGroupName = other.LayerGroupName;
-    Remark = other.Remark;
-    CDBBaseClass::operator=(other);
-    return *this;
-}
-
-CGISLayerGroup::~CGISLayerGroup() = default;
-
 void CGISLayerGroup::ClearData() {
-    kidGroups_.reset();
-    kidLayers_.reset();
+    kidGroups_.Clear();
+    kidLayers_.Clear();
 }
 
 CGISLayerGroupSet* CGISLayerGroup::RefKidLayerGroups() {
-    if (!kidGroups_) {
-        CBaseClassAccess* access = RefDBClassAccess();
-        if (LayerGroupID >= 0 && !access) return nullptr;
-        kidGroups_ = std::make_unique<CGISLayerGroupSet>();
-        if (LayerGroupID >= 0) access->GetKidLayerGroups(LayerGroupID, *kidGroups_);
-    }
-    return kidGroups_.get();
+    CBaseClassAccess* access = RefDBClassAccess();
+    if (!kidGroups_.Get() && LayerGroupID >= 0 && !access) return nullptr;
+    return &kidGroups_.Load([&](CGISLayerGroupSet& kids) {
+        if (LayerGroupID >= 0) access->GetKidLayerGroups(LayerGroupID, kids);
+    });
 }
 
 CArray<CGISLayerGroup*, CGISLayerGroup*>* CGISLayerGroup::KidLayerGroups() {
@@ -121,13 +95,11 @@ CArray<CGISLayerGroup*, CGISLayerGroup*>* CGISLayerGroup::KidLayerGroups() {
 }
 
 CGISLayerSet* CGISLayerGroup::RefKidLayers() {
-    if (!kidLayers_) {
-        CBaseClassAccess* access = RefDBClassAccess();
-        if (LayerGroupID >= 0 && !access) return nullptr;
-        kidLayers_ = std::make_unique<CGISLayerSet>();
-        if (LayerGroupID >= 0) access->GetKidLayers(LayerGroupID, *kidLayers_, "");
-    }
-    return kidLayers_.get();
+    CBaseClassAccess* access = RefDBClassAccess();
+    if (!kidLayers_.Get() && LayerGroupID >= 0 && !access) return nullptr;
+    return &kidLayers_.Load([&](CGISLayerSet& kids) {
+        if (LayerGroupID >= 0) access->GetKidLayers(LayerGroupID, kids, "");
+    });
 }
 
 CArray<CGISLayer*, CGISLayer*>* CGISLayerGroup::KidLayers() {
@@ -196,22 +168,9 @@ void CGISLayerGroup::EditLayer(int index) {
     if (kids && index >= 0 && index < kids->GetSize()) EditLayer(kids->GetAt(index));
 }
 
-void CGISLayerGroup::ReadFromFields(FieldsPtr& fields, _variant_t&) {
-    ReadColumn(fields, "LayerGroupID", LayerGroupID);
-    ReadColumns(fields, WrittenColumns(), *this);
-}
-
-void CGISLayerGroup::WriteToFields(FieldsPtr& fields) {
-    WriteColumns(fields, WrittenColumns(), *this);
-}
-
-void CGISLayerGroup::AfterUpdateNew(FieldsPtr& fields, _variant_t&) {
-    ReadColumn(fields, "LayerGroupID", LayerGroupID);
-}
-
 long CBaseClassAccess::GetLayerGroupInfo(CGISLayerGroup& grp) {
     return db_.ReadOneRecordInfo(
-        FormatString("SELECT * FROM GHGIS_LayerGroup WHERE (LayerGroupID = %d)", grp.LayerGroupID),
+        FormatSql("SELECT * FROM GHGIS_LayerGroup WHERE (LayerGroupID = %d)", grp.LayerGroupID),
         &grp);
 }
 
@@ -222,23 +181,22 @@ long CBaseClassAccess::GetLayerGroupInfo(long id, CGISLayerGroup& grp) {
 
 long CBaseClassAccess::GetLayerGroupInfo(CString name, CGISLayerGroup& grp) {
     return db_.ReadOneRecordInfo(
-        FormatString("SELECT * FROM GHGIS_LayerGroup WHERE (LayerGroupName = '%s')",
-                     QuoteText(name)),
+        FormatSql("SELECT * FROM GHGIS_LayerGroup WHERE (LayerGroupName = '%s')", Quoted(name)),
         &grp);
 }
 
 long CBaseClassAccess::GetKidLayerGroups(long parentId,
                                          CArray<CGISLayerGroup*, CGISLayerGroup*>& out) {
     return db_.ReadAllAsNew(
-        FormatString("SELECT * FROM GHGIS_LayerGroup WHERE (ParentGroupID = %d) ORDER BY DispOrder",
-                     parentId),
+        FormatSql("SELECT * FROM GHGIS_LayerGroup WHERE (ParentGroupID = %d) ORDER BY DispOrder",
+                  parentId),
         out, 1);
 }
 
 long CBaseClassAccess::GetMaxDisporderOfLayerGroup(long parentId) {
     long greatest = 0;
     const long status = db_.GetMaxFieldValueFromTable(
-        FormatString(
+        FormatSql(
             "SELECT MAX(DispOrder) AS MaxValue FROM GHGIS_LayerGroup WHERE (ParentGroupID = %d)",
             parentId),
         greatest);
@@ -254,14 +212,14 @@ long CBaseClassAccess::AddLayerGroup(CGISLayerGroup& grp) {
 
 long CBaseClassAccess::EditLayerGroup(CGISLayerGroup& grp) {
     return db_.EditOneRecordInfo(
-        FormatString("SELECT * FROM GHGIS_LayerGroup WHERE (LayerGroupID = %d)", grp.LayerGroupID),
+        FormatSql("SELECT * FROM GHGIS_LayerGroup WHERE (LayerGroupID = %d)", grp.LayerGroupID),
         &grp);
 }
 
 long CBaseClassAccess::MoveLayerGroup(long newParentId, long groupId) {
     CLongColumnValue parent("ParentGroupID", newParentId);
     return db_.EditOneRecordInfo(
-        FormatString("SELECT * FROM GHGIS_LayerGroup WHERE (LayerGroupID = %d)", groupId), &parent);
+        FormatSql("SELECT * FROM GHGIS_LayerGroup WHERE (LayerGroupID = %d)", groupId), &parent);
 }
 
 bool CBaseClassAccess::IsHasInLayerGroupRel(long layerId, long groupId) {
@@ -269,7 +227,7 @@ bool CBaseClassAccess::IsHasInLayerGroupRel(long layerId, long groupId) {
     if (!db_.Connection()) return true;
     int hasRows = 0;
     const long status = db_.CheckRecordInfoEmpty(
-        FormatString(
+        FormatSql(
             "SELECT * FROM GHGIS_LayerGroupLayerRelation WHERE LayerGroupID=%d AND LayerID=%d ",
             groupId, layerId),
         hasRows);
@@ -281,7 +239,7 @@ long CBaseClassAccess::DeleteLayerGroup(long groupId) {
     return db_.RunCascade(CRecordAccess::CascadeStatus::LastStep, [&](auto& cascade) {
         std::unordered_set<long> visited;
         DeleteLayerGroupKids(cascade, groupId, visited);
-        cascade.Step(FormatString(kDeleteGroupRows, groupId, groupId));
+        cascade.Step(FormatSql(kDeleteGroupRows, groupId, groupId));
     });
 }
 
@@ -290,13 +248,12 @@ long CBaseClassAccess::DeleteLayerGroupKids(CRecordAccess::Cascade& cascade, lon
     visited.insert(groupId);
     // Without the unlinking, the statements below would take a shared layer for the group's own
     // and remove it from the other groups too.
-    cascade.Guard(FormatString(kUnlinkSharedLayers, groupId, groupId));
-    for (const char* statement : kGroupCascade) cascade.Step(FormatString(statement, groupId));
+    cascade.Guard(FormatSql(kUnlinkSharedLayers, groupId, groupId));
+    for (const char* statement : kGroupCascade) cascade.Step(FormatSql(statement, groupId));
 
     CAutoReleaseArray<CGISLayerGroup*, CGISLayerGroup*> kids;
     const long opened = db_.ReadAllAsNew(
-        FormatString("SELECT * FROM GHGIS_LayerGroup WHERE (ParentGroupID = %d) ", groupId), kids,
-        1);
+        FormatSql("SELECT * FROM GHGIS_LayerGroup WHERE (ParentGroupID = %d) ", groupId), kids, 1);
     if (opened != 2) return opened;
     for (int i = kids.GetSize() - 1; i >= 0; --i) {
         const long kidId = kids[i]->LayerGroupID;
@@ -304,7 +261,7 @@ long CBaseClassAccess::DeleteLayerGroupKids(CRecordAccess::Cascade& cascade, lon
         if (visited.count(kidId)) continue;
         DeleteLayerGroupKids(cascade, kidId, visited);
         // Every level of the tree goes, not only the direct children of the group removed.
-        cascade.Step(FormatString(kDeleteGroupRows, kidId, kidId));
+        cascade.Step(FormatSql(kDeleteGroupRows, kidId, kidId));
     }
     return 2;
 }

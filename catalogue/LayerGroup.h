@@ -1,27 +1,23 @@
 #pragma once
 
-#include <memory>
-
 #include "catalogue/Layer.h"
+#include "frame/KidHolder.h"
 #include "frame/OwningSet.h"
-#include "frame/DBBaseClass.h"
+#include "frame/TableRecord.h"
 #include "platform/mfc/CArray.h"
 #include "platform/mfc/CString.h"
 
 namespace ghdb {
 
-class CGISLayerGroupSet;
+class CGISLayerGroup;
+
+class CGISLayerGroupSet : public COwningSet<CGISLayerGroup> {};
 
 // A group of the layer tree (GHGIS_LayerGroup). Its child groups and child layers are loaded
-// through the group's access object on first use and belong to the group.
-class CGISLayerGroup : public CDBBaseClass {
+// through the group's access object on first use and belong to the group; copies take the
+// columns and the access object and load their own kids on demand.
+class CGISLayerGroup : public CTableRecord<CGISLayerGroup> {
 public:
-    CGISLayerGroup();
-    // Copies take the columns and the access object; they load their kid sets on demand.
-    CGISLayerGroup(const CGISLayerGroup& other);
-    CGISLayerGroup& operator=(const CGISLayerGroup& other);
-    ~CGISLayerGroup() override;
-
     long LayerGroupID = -1;
     // -1 for a root group.
     long ParentGroupID = -1;
@@ -55,16 +51,12 @@ public:
     void DeleteLayer(CGISLayer* layer);
     void DeleteLayer(int index);
 
-    void ReadFromFields(FieldsPtr& fields, _variant_t& scratch) override;
-    void WriteToFields(FieldsPtr& fields) override;
-    // Reads back the key the database assigned.
-    void AfterUpdateNew(FieldsPtr& fields, _variant_t& scratch) override;
+    // LayerGroupID is assigned by the database and read back when the group is added.
+    static const ColumnTable<CGISLayerGroup>& Columns();
 
 private:
-    std::unique_ptr<CGISLayerGroupSet> kidGroups_;
-    std::unique_ptr<CGISLayerSet> kidLayers_;
+    CKidHolder<CGISLayerGroupSet, KidCopy::Reload> kidGroups_;
+    CKidHolder<CGISLayerSet, KidCopy::Reload> kidLayers_;
 };
-
-class CGISLayerGroupSet : public COwningSet<CGISLayerGroup> {};
 
 }  // namespace ghdb

@@ -3,6 +3,7 @@
 #include "catalogue/LayerEx.h"
 #include "catalogue/LayerGroup.h"
 #include "frame/BaseClassAccess.h"
+#include "frame/Statement.h"
 
 namespace ghdb {
 
@@ -15,17 +16,17 @@ long CBaseClassAccess::DeleteLayer(long layerId) {
         DelPageInfoByLayer(layerId);
         CLayerEx extension;
         if (GetGISLayerEx(layerId, extension) == 2) DeleteFigureLayerEx(extension.LayerParseID);
-        db_.DeleteRecordInfo(FormatString(
+        db_.DeleteRecordInfo(FormatSql(
             "Delete FROM GHGIS_ApplyClass WHERE (DataObjectType = 0) AND (DataObjectID = %d)",
             layerId));
         DeleteGISLayerEx(layerId);
         DeleteLayerVerifyUpdate(layerId);
         db_.DeleteRecordInfo(
-            FormatString("Delete FROM GHGIS_SubjectLayers WHERE (LayerID = %d)", layerId));
+            FormatSql("Delete FROM GHGIS_SubjectLayers WHERE (LayerID = %d)", layerId));
         DelFunLayerByLayerID(layerId);
         DeleteRoadStandByLayerID(layerId);
         DelGroupLayerByLayer(layerId);
-        db_.DeleteRecordInfo(FormatString("DELETE FROM GHGIS_Layer WHERE LayerID = %d ", layerId));
+        db_.DeleteRecordInfo(FormatSql("DELETE FROM GHGIS_Layer WHERE LayerID = %d ", layerId));
     });
 }
 

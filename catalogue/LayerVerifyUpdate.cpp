@@ -3,13 +3,11 @@
 #include <array>
 
 #include "frame/BaseClassAccess.h"
-#include "frame/Columns.h"
+#include "frame/Statement.h"
 
 namespace ghdb {
 
-namespace {
-
-const ColumnTable<CLayerVerifyUpdate>& Columns() {
+const ColumnTable<CLayerVerifyUpdate>& CLayerVerifyUpdate::Columns() {
     static const ColumnTable<CLayerVerifyUpdate> columns = {
         {"LayerID", &CLayerVerifyUpdate::LayerID},
         {"ProjectLayerID", &CLayerVerifyUpdate::ProjectLayerID},
@@ -21,6 +19,8 @@ const ColumnTable<CLayerVerifyUpdate>& Columns() {
     };
     return columns;
 }
+
+namespace {
 
 // Checks run on a new layer, by shape type (point, line, polygon, text); other shape types run
 // none.
@@ -40,16 +40,8 @@ CLayerVerifyUpdate::CLayerVerifyUpdate(long shapeType) {
         VerifyType = kChecksOfShape[static_cast<std::size_t>(shapeType)];
 }
 
-void CLayerVerifyUpdate::ReadFromFields(FieldsPtr& fields, _variant_t&) {
-    ReadColumns(fields, Columns(), *this);
-}
-
-void CLayerVerifyUpdate::WriteToFields(FieldsPtr& fields) {
-    WriteColumns(fields, Columns(), *this);
-}
-
 long CBaseClassAccess::GetLayerVerifyUpdate(CLayerVerifyUpdate& vu) {
-    return db_.ReadOneRecordInfo(FormatString(kSelectOfLayer, vu.LayerID), &vu);
+    return db_.ReadOneRecordInfo(FormatSql(kSelectOfLayer, vu.LayerID), &vu);
 }
 
 long CBaseClassAccess::GetLayerVerifyUpdate(long layerId, CLayerVerifyUpdate& vu) {
@@ -66,43 +58,30 @@ long CBaseClassAccess::EditLayerVerifyUpdate(CLayerVerifyUpdate& vu) {
 }
 
 long CBaseClassAccess::EditLayerVerifyUpdate(long layerId, CLayerVerifyUpdate& vu) {
-    return db_.EditOneRecordInfo(FormatString(kSelectOfLayer, layerId), &vu);
+    return db_.EditOneRecordInfo(FormatSql(kSelectOfLayer, layerId), &vu);
 }
 
 long CBaseClassAccess::DeleteLayerVerifyUpdate(long layerId) {
     return db_.DeleteRecordInfo(
-        FormatString("Delete FROM GH_VerifyUpdate WHERE (LayerID = %d)", layerId));
+        FormatSql("Delete FROM GH_VerifyUpdate WHERE (LayerID = %d)", layerId));
 }
 
 long CBaseClassAccess::ExistingLayerVerifyUpdate(long layerId, int& exists) {
-    return db_.CheckRecordInfoEmpty(FormatString(kSelectOfLayer, layerId), exists);
+    return db_.CheckRecordInfoEmpty(FormatSql(kSelectOfLayer, layerId), exists);
 }
 
 long CBaseClassAccess::GetProjectLayerHasGISLayerIdAry(long projectLayerId,
                                                        CArray<long, long>& ids) {
-    try {
-        CADORecordsetPtr holder;
-        const long opened = holder.SetParam(
-            db_.Connection(),
-            FormatString("SELECT * FROM GH_VerifyUpdate WHERE (ProjectLayerID = %d)",
-                         projectLayerId),
-            1);
-        if (opened != 2) return opened;
-        RecordsetPtr& rs = holder.Recordset();
-        if (rs->EndOfFile()) return 1;
-        rs->MoveFirst();
-        FieldsPtr fields = rs->GetFields();
-        for (; !rs->EndOfFile(); rs->MoveNext()) {
-            // A missing, NULL or unreadable id stays 0 and is skipped with the non-positive ones.
-            long layerId = 0;
-            ReadColumn(fields, "LayerID", layerId);
+    int rows = 0;
+    const long status = db_.ReadColumnOfRows<long>(
+        FormatSql("SELECT * FROM GH_VerifyUpdate WHERE (ProjectLayerID = %d)", projectLayerId),
+        "LayerID",
+        [&](long layerId) {
+            // A missing, NULL or unreadable id reads 0 and is skipped with the non-positive ones.
             if (layerId > 0) ids.Add(layerId);
-        }
-        return 2;
-    } catch (...) {
-        db_.ReportError();
-        return -1;
-    }
+        },
+        &rows);
+    return status == 2 && rows == 0 ? 1 : status;
 }
 
 }  // namespace ghdb

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "frame/DBBaseClass.h"
+#include "frame/TableRecord.h"
 #include "platform/mfc/CString.h"
 
 namespace ghdb {
 
 // How edits of a GIS layer are checked and carried into the database (GH_VerifyUpdate, one row
 // per layer).
-class CLayerVerifyUpdate : public CDBBaseClass {
+class CLayerVerifyUpdate : public CTableRecord<CLayerVerifyUpdate> {
 public:
     CLayerVerifyUpdate() = default;
     // The defaults, with the checks that suit a layer of `shapeType`.
@@ -26,10 +26,7 @@ public:
     CString LayerNameAdd;
     CString LayerNameHis;
 
-    void ReadFromFields(FieldsPtr& fields, _variant_t& scratch) override;
-    void WriteToFields(FieldsPtr& fields) override;
-    // The caller supplies the key: nothing to read back.
-    void AfterUpdateNew(FieldsPtr&, _variant_t&) override {}
+    static const ColumnTable<CLayerVerifyUpdate>& Columns();
 };
 
 }  // namespace ghdb

@@ -1,13 +1,11 @@
 #include "catalogue/PageInfo.h"
 
 #include "frame/BaseClassAccess.h"
-#include "frame/Columns.h"
+#include "frame/Statement.h"
 
 namespace ghdb {
 
-namespace {
-
-const ColumnTable<CGHPageInfo>& Columns() {
+const ColumnTable<CGHPageInfo>& CGHPageInfo::Columns() {
     static const ColumnTable<CGHPageInfo> columns = {
         {"PageNum", &CGHPageInfo::PageNum},
         {"PageName", &CGHPageInfo::PageName},
@@ -16,32 +14,20 @@ const ColumnTable<CGHPageInfo>& Columns() {
     return columns;
 }
 
-}  // namespace
-
-void CGHPageInfo::ReadFromFields(FieldsPtr& fields, _variant_t&) {
-    ReadColumns(fields, Columns(), *this);
-}
-
-void CGHPageInfo::WriteToFields(FieldsPtr& fields) {
-    WriteColumns(fields, Columns(), *this);
-}
-
 long CBaseClassAccess::GetFieldPageInfo(short pageNum, long layerId, CGHPageInfo& page) {
     return db_.ReadOneRecordInfo(
-        FormatString("select * from GHGIS_PageInfo where PageNum=%d and LayerId=%d", pageNum,
-                     layerId),
+        FormatSql("select * from GHGIS_PageInfo where PageNum=%d and LayerId=%d", pageNum, layerId),
         &page);
 }
 
 long CBaseClassAccess::GetAllPageInfo(long layerId,
                                       CAutoReleaseArray<CGHPageInfo*, CGHPageInfo*&>& out) {
-    return db_.ReadAllAsNew(FormatString("SELECT * FROM GHGIS_PageInfo where LayerId=%d", layerId),
+    return db_.ReadAllAsNew(FormatSql("SELECT * FROM GHGIS_PageInfo where LayerId=%d", layerId),
                             out, 1);
 }
 
 long CBaseClassAccess::DelPageInfoByLayer(long layerId) {
-    return db_.ExecuteSilently(
-        FormatString("delete FROM GHGIS_PageInfo where LayerId=%d", layerId));
+    return db_.ExecuteSilently(FormatSql("delete FROM GHGIS_PageInfo where LayerId=%d", layerId));
 }
 
 }  // namespace ghdb

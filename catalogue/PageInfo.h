@@ -1,13 +1,13 @@
 #pragma once
 
-#include "frame/DBBaseClass.h"
+#include "frame/TableRecord.h"
 #include "platform/mfc/CString.h"
 
 namespace ghdb {
 
 // A property page on which fields of a layer are grouped (GHGIS_PageInfo); a field's PageNum
 // names one.
-class CGHPageInfo : public CDBBaseClass {
+class CGHPageInfo : public CTableRecord<CGHPageInfo> {
 public:
     CGHPageInfo() = default;
     CGHPageInfo(const CGHPageInfo& other) = default;
@@ -18,9 +18,7 @@ public:
     CString PageName;
     long LayerId = -1;
 
-    void ReadFromFields(FieldsPtr& fields, _variant_t& scratch) override;
-    void WriteToFields(FieldsPtr& fields) override;
-    void AfterUpdateNew(FieldsPtr&, _variant_t&) override {}
+    static const ColumnTable<CGHPageInfo>& Columns();
 };
 
 }  // namespace ghdb

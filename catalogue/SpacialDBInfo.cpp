@@ -3,21 +3,23 @@
 #include <array>
 #include <cctype>
 
+#include "catalogue/CatalogueCache.h"
 #include "frame/BaseClassAccess.h"
-#include "frame/Columns.h"
+#include "frame/Statement.h"
 
 namespace ghdb {
 
-namespace {
-
-const ColumnTable<CSpacialDBInfo>& WrittenColumns() {
+const ColumnTable<CSpacialDBInfo>& CSpacialDBInfo::Columns() {
     static const ColumnTable<CSpacialDBInfo> columns = {
+        {"DBID", &CSpacialDBInfo::DBID, ColumnRole::Identity},
         {"DBAlias", &CSpacialDBInfo::DBAlias},
         {"ConnectionString", &CSpacialDBInfo::ConnectionString},
         {"ConvertArcWebService", &CSpacialDBInfo::ConvertArcWebService},
     };
     return columns;
 }
+
+namespace {
 
 constexpr const char* kNullParam = "__NULL__";
 // The labels of the packed parameters, in slot order; each is followed by its value.
@@ -87,22 +89,9 @@ void CSpacialDBInfo::DecodeConnectString() {
     EncodeConnectString();
 }
 
-void CSpacialDBInfo::ReadFromFields(FieldsPtr& fields, _variant_t&) {
-    ReadColumn(fields, "DBID", DBID);
-    ReadColumns(fields, WrittenColumns(), *this);
-}
-
-void CSpacialDBInfo::WriteToFields(FieldsPtr& fields) {
-    WriteColumns(fields, WrittenColumns(), *this);
-}
-
-void CSpacialDBInfo::AfterUpdateNew(FieldsPtr& fields, _variant_t&) {
-    ReadColumn(fields, "DBID", DBID);
-}
-
 long CBaseClassAccess::GetSpacialDBInfo(CSpacialDBInfo& rec) {
     return db_.ReadOneRecordInfo(
-        FormatString("SELECT * FROM GHGIS_SpacialDBInfo WHERE (DBID = %d)", rec.DBID), &rec);
+        FormatSql("SELECT * FROM GHGIS_SpacialDBInfo WHERE (DBID = %d)", rec.DBID), &rec);
 }
 
 long CBaseClassAccess::GetSpacialDBInfo(long dbId, CSpacialDBInfo& rec) {
@@ -111,19 +100,18 @@ long CBaseClassAccess::GetSpacialDBInfo(long dbId, CSpacialDBInfo& rec) {
 }
 
 CSpacialDBInfo* CBaseClassAccess::GetSpacialDBInfo(long dbId) {
-    for (CSpacialDBInfo* cached : spacialDBCache_)
+    CCatalogueCache& cache = Catalogue();
+    for (CSpacialDBInfo* cached : cache.spacialDBs)
         if (cached->DBID == dbId) return cached;
-    if (spacialDBMisses_ && spacialDBMisses_->count(dbId)) return nullptr;
-    auto* rec = new CSpacialDBInfo;
-    if (GetSpacialDBInfo(dbId, *rec) != 2) {
-        delete rec;
-        if (spacialDBMisses_) spacialDBMisses_->insert(dbId);
+    if (cache.spacialDBMisses && cache.spacialDBMisses->count(dbId)) return nullptr;
+    CSpacialDBInfo rec;
+    if (GetSpacialDBInfo(dbId, rec) != 2) {
+        if (cache.spacialDBMisses) cache.spacialDBMisses->insert(dbId);
         return nullptr;
     }
     // The cache belongs to this object: its records must not keep it alive.
-    rec->SetDBClassAccess(nullptr);
-    spacialDBCache_.Add(rec);
-    return rec;
+    rec.SetDBClassAccess(nullptr);
+    return cache.spacialDBs.AddNew(rec);
 }
 
 long CBaseClassAccess::GetAllSpacialDBInfo(CArray<CSpacialDBInfo*, CSpacialDBInfo*>& out) {
@@ -136,7 +124,7 @@ long CBaseClassAccess::AddSpacialDBInfo(CSpacialDBInfo& rec) {
 
 long CBaseClassAccess::EditSpacialDBInfo(CSpacialDBInfo& rec) {
     return db_.EditOneRecordInfo(
-        FormatString("SELECT * FROM GHGIS_SpacialDBInfo WHERE (DBID = %d)", rec.DBID), &rec);
+        FormatSql("SELECT * FROM GHGIS_SpacialDBInfo WHERE (DBID = %d)", rec.DBID), &rec);
 }
 
 long CBaseClassAccess::DeleteSpacialDBInfo(long dbId) {
@@ -164,7 +152,7 @@ long CBaseClassAccess::DeleteSpacialDBInfo(long dbId) {
         "Delete FROM GHGIS_SpacialDBInfo WHERE (DBID = %d)",
     };
     return db_.RunCascade(CRecordAccess::CascadeStatus::LastStep, [&](auto& cascade) {
-        for (const char* statement : kCascade) cascade.Step(FormatString(statement, dbId));
+        for (const char* statement : kCascade) cascade.Step(FormatSql(statement, dbId));
     });
 }
 

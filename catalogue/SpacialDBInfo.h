@@ -1,7 +1,7 @@
 #pragma once
 
 #include "frame/OwningSet.h"
-#include "frame/DBBaseClass.h"
+#include "frame/TableRecord.h"
 #include "platform/mfc/CString.h"
 
 namespace ghdb {
@@ -12,7 +12,7 @@ inline constexpr const char* kDBTypeVexor = "Vexor";
 
 // One spatial database that layers live in (GHGIS_SpacialDBInfo). Its connection parameters
 // are packed into one text: "Server=... DBName=... UID=... PWD=... DBType=... Port=...".
-class CSpacialDBInfo : public CDBBaseClass {
+class CSpacialDBInfo : public CTableRecord<CSpacialDBInfo> {
 public:
     CSpacialDBInfo() = default;
     CSpacialDBInfo(const CSpacialDBInfo& other) = default;
@@ -35,10 +35,8 @@ public:
     // Server, database, type and port for lists; never the user or the password.
     CString SpacialDBDesc() const;
 
-    void ReadFromFields(FieldsPtr& fields, _variant_t& scratch) override;
-    void WriteToFields(FieldsPtr& fields) override;
-    // Reads back the key the database assigned.
-    void AfterUpdateNew(FieldsPtr& fields, _variant_t& scratch) override;
+    // DBID is assigned by the database and read back when the record is added.
+    static const ColumnTable<CSpacialDBInfo>& Columns();
 
 protected:
     // Scramble and unscramble ConnectionString in place (each is the other's inverse), for

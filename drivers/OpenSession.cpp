@@ -5,11 +5,15 @@
 #include "drivers/odbc/OdbcHandle.h"
 #include "drivers/odbc/OdbcSession.h"
 #include "drivers/odbc/SqlServerString.h"
+#include "drivers/pg/PgConnectionString.h"
+#include "drivers/pg/PgSession.h"
 #include "drivers/sqlite/SqliteSession.h"
 
 namespace ghdb::driver {
 
 std::unique_ptr<Session> OpenSession(const std::string& connectionString, OpenMode mode) {
+    // PostgreSQL's own strings take libpq; an ODBC string for it still goes through ODBC.
+    if (pg::IsPostgresString(connectionString)) return OpenPostgres(connectionString);
     const ConnectionString parts(connectionString);
     const auto provider = parts.get("Provider");
     if (provider && strcasecmp(provider->c_str(), "SQLite") == 0)

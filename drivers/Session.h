@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "drivers/ValueStore.h"
+#include "platform/ado/TransactionKind.h"
 #include "platform/com/Variant.h"
 #include "schema/Engine.h"
 
@@ -96,13 +97,13 @@ public:
     virtual void deleteRow(const std::string& table, const RowSet& set, std::size_t row) = 0;
 
     // A transaction scope either stops at the first failure (and is rolled back), or keeps
-    // going after failed statements (`keepGoing`), in which case a failed statement must undo
+    // going after failed statements (a cascade), in which case a failed statement must undo
     // only itself. A transaction takes the write lock when it begins, waiting for other writers
     // as long as a single statement would.
-    virtual void begin(bool keepGoing) = 0;
+    virtual void begin(TransactionKind kind) = 0;
     virtual void commit() = 0;
     virtual void rollback() = 0;
-    virtual void savepoint(const std::string& name, bool keepGoing) = 0;
+    virtual void savepoint(const std::string& name, TransactionKind kind) = 0;
     virtual void releaseSavepoint(const std::string& name) = 0;
     // Undoes the work since the savepoint and ends it.
     virtual void rollbackToSavepoint(const std::string& name) = 0;

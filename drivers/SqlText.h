@@ -1,5 +1,7 @@
 #pragma once
 
+#include <strings.h>
+
 #include <string>
 #include <string_view>
 
@@ -52,6 +54,19 @@ void ForEachToken(std::string_view sql, Visit visit) {
         visit(Token{kind, sql.substr(i, end - i)});
         i = end;
     }
+}
+
+// Whether a statement may change a table's columns (a CREATE, DROP or ALTER word outside string
+// literals), so that what a driver keeps about tables and prepared statements goes stale.
+inline bool ChangesSchema(std::string_view sql) {
+    bool found = false;
+    ForEachToken(sql, [&found](const Token& t) {
+        if (t.kind != TokenKind::Word || found) return;
+        found = (t.text.size() == 6 && strncasecmp(t.text.data(), "CREATE", 6) == 0) ||
+                (t.text.size() == 4 && strncasecmp(t.text.data(), "DROP", 4) == 0) ||
+                (t.text.size() == 5 && strncasecmp(t.text.data(), "ALTER", 5) == 0);
+    });
+    return found;
 }
 
 }  // namespace ghdb::driver

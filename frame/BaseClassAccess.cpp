@@ -6,7 +6,6 @@ CBaseClassAccess::CBaseClassAccess() : db_(this, CRecordAccess::UpdateFailure::N
 
 CBaseClassAccess::~CBaseClassAccess() {
     db_.ReleaseConnection();
-    ReleaseCatalogueCaches();
 }
 
 CBaseClassAccess* CBaseClassAccess::CreateInstance(const char* connectionString) {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <unordered_map>
 #include <unordered_set>
 
+#include "frame/FamilyState.h"
 #include "frame/ObjectArrays.h"
 #include "frame/RecordAccess.h"
 #include "platform/mfc/CArray.h"
@@ -55,6 +55,31 @@ class CPipeSymbolBlock;
 class CPipeSysDataset;
 class CPipeTypeDef;
 class CVStandardDistDef;
+// What the catalogue keeps between calls (catalogue/CatalogueCache.h).
+class CCatalogueCache;
+void DeleteFamilyState(CCatalogueCache* state) noexcept;
+// Records of planning codes and road design standards.
+class CCrossConfigInfo;
+class CGHLevel;
+class CGHMeaning;
+class CGHRoadBoard;
+class CGHRoadBoardWay;
+class CGHRoadBoardWayWidth;
+class CGHRoadRadius;
+class CGHRoadStandard;
+class CGHRoadStandardBoard;
+class CGHRoadStandardRadius;
+class CGHRoadWay;
+class CGHRoadWayScene;
+
+// Records of the system configuration.
+struct _tagCONFIGITEM;
+class CGHFunTypeDef;
+class CGHGisFun;
+class CGHLayerSpecialty;
+class CGHMainMenuItem;
+class CGHSpecialty;
+class CMISInfoURLSet;
 
 // The access object of the configuration database: one connection, and every operation on
 // the planning configuration as a member. Made by CreateInstance, counted by hand and
@@ -256,8 +281,6 @@ public:
     long DelPageInfoByLayer(long layerId);
 
     // Rows of other families that name a layer, removed with the layer.
-    // Function assignments of the layer; silent: -1 on failure without a message.
-    long DelFunLayerByLayerID(long layerId);
     // Road standards using the layer in any of their five layer columns: 2 when removed, 1 when
     // the statement failed (no message).
     long DeleteRoadStandByLayerID(long layerId);
@@ -455,6 +478,109 @@ public:
     long GetAllHStandardDatasets(CArray<CHStandardDistDef, CHStandardDistDef>& out);
     long GetAllVStandardDatasets(CArray<CVStandardDistDef*, CVStandardDistDef*&>& out);
     long GetAllCStandardDatasets(CArray<CCStandardDistDef, CCStandardDistDef&>& out);
+    // ---- Planning codes and road design standards (roads/) ----
+    //
+    // The EditAll... operations replace the whole table by the array, all of it or, when a row
+    // cannot be stored, nothing (the old rows stay, -1). Those that store the elements column
+    // by column keep the ids the elements carry and answer 2, or 1 for an empty array; those
+    // that store them as records answer 2.
+
+    // Planning levels (GHSJ_GHLevelConfig) and meanings (GHSJ_GHMeaningConfig).
+    long GetGHLevel(CGHLevel& rec);
+    long GetGHMeaning(CGHMeaning& rec);
+    long GetAllGHMeaning(CArray<CGHMeaning*, CGHMeaning*&>& out);
+    long EditAllGHMeaning(CArray<CGHMeaning*, CGHMeaning*&>& all);
+    // Appends the layers that carry the meaning.
+    long GetGISLayersbyGHMeaning(CGHMeaning meaning, CArray<CGISLayer*, CGISLayer*>& out);
+    // Gives every layer of one meaning another: 2, also when no layer had it.
+    long SetGISLayersByGHMeaning(long fromMeaningId, long toMeaningId);
+
+    // Default corner radii (GHSJ_RoadDefaultRadiusConfig) and crossing corners
+    // (GHSJ_RoadCornerOfCrossConfig).
+    long GetAllGHRoadRadius(CArray<CGHRoadRadius*, CGHRoadRadius*&>& out);
+    long EditAllGHRoadRadius(CArray<CGHRoadRadius*, CGHRoadRadius*&>& all);
+    // 2 when at least one row was read, else 1.
+    long GetAllCrossRadiusConfig(CArray<CCrossConfigInfo, CCrossConfigInfo&>& out);
+    // Makes the table hold exactly the array, matched by ID: rows of other ids are removed,
+    // rows of the elements' ids rewritten, and elements without a row (ID -1 among them) added
+    // and given the ID the database assigned. All or nothing; 1 when the table cannot be
+    // opened.
+    long EditAllCrossRadiusConfig(CArray<CCrossConfigInfo, CCrossConfigInfo&>& all);
+
+    // Road standards (GHSJ_RoadLayerConfig) and the boards and radii linked to them by main
+    // layer id. Replacing the standards leaves the links alone.
+    long GetAllGHRoadStandard(CArray<CGHRoadStandard*, CGHRoadStandard*&>& out);
+    long EditAllGHRoadStandard(CArray<CGHRoadStandard*, CGHRoadStandard*&>& all);
+    long GetAllGHRoadStandardBoard(CArray<CGHRoadStandardBoard*, CGHRoadStandardBoard*&>& out);
+    long EditAllGHRoadStandardBoard(CArray<CGHRoadStandardBoard*, CGHRoadStandardBoard*&>& all);
+    long GetAllGHRoadStandardRadius(CArray<CGHRoadStandardRadius*, CGHRoadStandardRadius*&>& out);
+    long EditAllGHRoadStandardRadius(CArray<CGHRoadStandardRadius*, CGHRoadStandardRadius*&>& all);
+
+    // Boards (GHSJ_RoadBoardInfoConfig), kinds of way (GHSJ_RoadWayConfig) and their scenes
+    // (GHSJ_RoadWaySceneConfig), the ways of each board (GHSJ_RoadBoardFieldConfig) and the
+    // widths offered for it (GHSJ_RoadBoardParaConfig).
+    long GetAllGHRoadBoard(CArray<CGHRoadBoard*, CGHRoadBoard*&>& out);
+    long EditAllGHRoadBoard(CArray<CGHRoadBoard*, CGHRoadBoard*&>& all);
+    long GetAllGHRoadWay(CArray<CGHRoadWay*, CGHRoadWay*&>& out);
+    long EditAllGHRoadWay(CArray<CGHRoadWay*, CGHRoadWay*&>& all);
+    long GetGHRoadWayScene(int roadWayId, CArray<CGHRoadWayScene*, CGHRoadWayScene*&>& out);
+    long GetAllGHRoadBoardWay(CArray<CGHRoadBoardWay*, CGHRoadBoardWay*&>& out);
+    long EditAllGHRoadBoardWay(CArray<CGHRoadBoardWay*, CGHRoadBoardWay*&>& all);
+    long GetAllGHRoadBoardWayWidth(CArray<CGHRoadBoardWayWidth*, CGHRoadBoardWayWidth*&>& out);
+    long EditAllGHRoadBoardWayWidth(CArray<CGHRoadBoardWayWidth*, CGHRoadBoardWayWidth*&>& all);
+    // ---- System configuration: settings, version, menus, specialties, functions and
+    //      information URLs (config/) ----
+
+    // Named settings (GH_ConfigInfo). The reads empty `items` first: 2 when a row was read,
+    // 1 when the table is empty.
+    long GetConfigItems(CArray<_tagCONFIGITEM, _tagCONFIGITEM&>& items);
+    // Rewrites the value and remark of the first row of the item's name, or adds the row.
+    long EditConfigItem(_tagCONFIGITEM item);
+    // Replaces every setting by the items, stored from the last to the first: all of them or,
+    // on a failure, none, the old ones staying. 1 for an empty array.
+    long EditConfigItems(CArray<_tagCONFIGITEM, _tagCONFIGITEM&>& items);
+
+    // The schema version (GH_VersionInfo): `code` is its minor number, left alone when the
+    // table has none (1).
+    long GetSysVersionCode(long& code);
+    // Sets the minor number of every row, or makes the row (this machine, 1, code).
+    long SetSysVersionCode(long code);
+    // The non-empty names of the tables workstations copy down, after emptying `names`.
+    long GetAllDownLoadTableNames(CStringArray& names);
+
+    // Main menu (GHSJ_MainMenu) by entry id, specialties (GHSJ_Specialty) by id and their
+    // layers (GHSJ_GISLayerSpecialty). The reads append and show no message on failure; the
+    // replaces store the elements in array order, all or nothing.
+    long GetAllMainMenuItem(CArray<CGHMainMenuItem*, CGHMainMenuItem*>& items);
+    long SetAllMainMenuItem(CArray<CGHMainMenuItem, CGHMainMenuItem&>& items);
+    long GetAllSpecialty(CArray<CGHSpecialty*, CGHSpecialty*>& specialties);
+    long SetAllSpecialty(CArray<CGHSpecialty, CGHSpecialty&>& specialties);
+    long GetAllLayerSpecialty(CArray<CGHLayerSpecialty*, CGHLayerSpecialty*>& assignments);
+    long SetAllLayerSpecialty(CArray<CGHLayerSpecialty, CGHLayerSpecialty&>& assignments);
+
+    // Functions (GHSJ_GHFunTypeDef) by id and their layers (GHGIS_FunLayerConfig).
+    long GetAllFunTypeDef(CArray<CGHFunTypeDef*, CGHFunTypeDef*>& funs);
+    // The functions assigned to the layer.
+    long GetGisLayerFun(long layerId, CArray<CGHFunTypeDef*, CGHFunTypeDef*>& funs);
+    // The assignments of the layer: 2, or 1 when it has none.
+    long GetGisLayerFun(long layerId, CArray<CGHGisFun, CGHGisFun>& links);
+    // Replaces the assignments of the layer, all or nothing; every element is first given the
+    // layer's id.
+    long SetGisLayerFun(long layerId, CArray<CGHGisFun, CGHGisFun>& links);
+    // The assignments of the function: 2, or 1 when it has none.
+    long GetFunGisLayer(long funId, CArray<CGHGisFun, CGHGisFun>& links);
+    // Removes the assignments of the function and stores the elements with their own function
+    // ids, all or nothing.
+    long SetFunGisLayer(long funId, CArray<CGHGisFun, CGHGisFun>& links);
+    // The layers the function is assigned to.
+    long GetGISLayerByFunID(long funId, CArray<CGISLayer*, CGISLayer*>& layers);
+    // Function assignments of the layer; silent: -1 on failure without a message.
+    long DelFunLayerByLayerID(long layerId);
+
+    // Addresses of workflow pages (GH_MISInfoURL). The read appends to the set; the replace
+    // stores the set's elements in order, all or nothing.
+    long GetAllMISInfoURL(CMISInfoURLSet& urls);
+    long EditAllMISInfoURL(CMISInfoURLSet& urls);
 
 protected:
     CBaseClassAccess();
@@ -469,9 +595,10 @@ private:
     long references_ = 1;
 
     // ---- Catalogue: caches and helpers (catalogue/) ----
+    // The catalogue's caches, made on first use.
+    CCatalogueCache& Catalogue();
     // Fills the layer cache when it is empty or `reload` is nonzero: 1 when it was kept.
     long GetAllGISLayer(int reload);
-    void ClearLayerCache();
     long CopyCachedLayer(const CGISLayer* cached, CGISLayer& layer);
     // Reads layers as new records, asking for each missing spatial database once.
     long ReadLayers(const CString& sql, CArray<CGISLayer*, CGISLayer*>& out);
@@ -480,16 +607,8 @@ private:
     // Removes what hangs under the group and the groups below it (not `visited` again).
     long DeleteLayerGroupKids(CRecordAccess::Cascade& cascade, long groupId,
                               std::unordered_set<long>& visited);
-    // Deletes the cached records; run by the destructor.
-    void ReleaseCatalogueCaches();
 
-    CArray<CSpacialDBInfo*, CSpacialDBInfo*> spacialDBCache_;
-    // While layers are read in bulk: the spatial databases found missing during that read.
-    std::unordered_set<long>* spacialDBMisses_ = nullptr;
-    CArray<CGISLayer*, CGISLayer*> layerCache_;
-    // The first cached layer of each id and of each name.
-    std::unordered_map<long, int> layerCacheById_;
-    std::unordered_map<CString, int> layerCacheByName_;
+    FamilyState<CCatalogueCache> catalogue_;
 
     // ---- Thematic subjects (subjects/) ----
     // The next custom subject id: one below the least id in use, -101 at most.

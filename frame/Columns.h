@@ -16,6 +16,8 @@ enum class ColumnRole {
     ReadWrite,  // read and written
     Identity,   // assigned by the database: read, never written, read back after an insert
     WriteOnly,  // written but never read into the member
+    ReadBack,   // read and written, and read back after an insert: a key that the host gives
+                // and that a database whose schema assigns it replaces
 };
 
 // How a member is stored when that differs from the member's own type.
@@ -23,7 +25,7 @@ enum class Stored {
     AsMember,  // long as VT_I4, short VT_I2, float VT_R4, double VT_R8, BOOL/bool VT_BOOL, text
     Int16,     // a long in a 2-byte integer column; a value that does not fit fails its column
     Single,    // a double in a single-precision column
-    Integer,   // a BOOL in an integer column, written as its own value
+    Integer,   // a BOOL (as its own value) or a bool (1 or 0) in a 4-byte integer column
 };
 
 // One column of a record class: its name, the member it lands in, its role and how it is
@@ -100,7 +102,7 @@ bool StoredVariant(const T& value, Stored stored, _variant_t& out) {
             out = _variant_t(static_cast<float>(value));
             return true;
         }
-    } else if constexpr (std::is_same_v<T, BOOL>) {
+    } else if constexpr (std::is_same_v<T, BOOL> || std::is_same_v<T, bool>) {
         if (stored == Stored::Integer) {
             out = _variant_t(static_cast<long>(value));
             return true;
@@ -114,12 +116,22 @@ bool StoredVariant(const T& value, Stored stored, _variant_t& out) {
 
 }  // namespace detail
 
+// Runs work on one column of a record being read or written: a column that refuses it is left
+// alone and never fails the record.
+template <class Work>
+void GuardColumn(Work work) noexcept {
+    try {
+        work();
+    } catch (...) {
+    }
+}
+
 // Reads one column into a member. A missing column, a NULL and a value that does not convert
 // all leave the member as it was, and never fail the record.
 template <class T>
 void ReadColumn(FieldsPtr& fields, const char* name, T& member,
                 Stored stored = Stored::AsMember) noexcept {
-    try {
+    GuardColumn([&] {
         Field* field = fields->Find(name);
         if (!field) return;
         const _variant_t& value = field->GetValue();
@@ -141,8 +153,7 @@ void ReadColumn(FieldsPtr& fields, const char* name, T& member,
             }
         }
         detail::Convert(value, member);
-    } catch (...) {
-    }
+    });
 }
 
 // Writes one member into a column. A missing or refusing column is skipped; nothing is ever
@@ -150,13 +161,12 @@ void ReadColumn(FieldsPtr& fields, const char* name, T& member,
 template <class T>
 void WriteColumn(FieldsPtr& fields, const char* name, const T& member,
                  Stored stored = Stored::AsMember) noexcept {
-    try {
+    GuardColumn([&] {
         Field* field = fields->Find(name);
         if (!field) return;
         _variant_t value;
         if (detail::StoredVariant(member, stored, value)) field->PutValue(value);
-    } catch (...) {
-    }
+    });
 }
 
 template <class Record>
@@ -181,11 +191,19 @@ void WriteColumns(FieldsPtr& fields, const ColumnTable<Record>& columns, const R
                 column.member);
 }
 
-// Reads back the columns the database assigned to a row just added.
+// Copies the members of every column from one record to another, and nothing else (the access
+// object and the members without a column stay).
+template <class Record>
+void CopyColumns(const ColumnTable<Record>& columns, const Record& from, Record& to) {
+    for (const auto& column : columns)
+        std::visit([&](auto member) { to.*member = from.*member; }, column.member);
+}
+
+// Reads back the columns that the database assigned, or may have assigned, to a row just added.
 template <class Record>
 void ReadIdentityColumns(FieldsPtr& fields, const ColumnTable<Record>& columns, Record& record) {
     for (const auto& column : columns)
-        if (column.role == ColumnRole::Identity)
+        if (column.role == ColumnRole::Identity || column.role == ColumnRole::ReadBack)
             std::visit([&](auto member) { ReadColumn(fields, column.name, record.*member); },
                        column.member);
 }

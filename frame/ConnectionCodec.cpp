@@ -1,7 +1,6 @@
 #include "frame/ConnectionCodec.h"
 
 #include "frame/RecordsetPtr.h"
-#include "platform/win/MessageSink.h"
 
 namespace ghdb {
 
@@ -50,10 +49,7 @@ int TestConnection(CString connectionString) {
         connection->Close();
         return 1;
     } catch (...) {
-        const Errors& errors = connection->GetErrors();
-        if (errors.GetCount() > 0)
-            ShowMessage(errors.GetItem(errors.GetCount() - 1).Description.c_str(),
-                        kDatabaseErrorCaption);
+        ShowProviderError(connection.get());
         return 0;
     }
 }

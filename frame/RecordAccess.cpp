@@ -61,14 +61,7 @@ long CRecordAccess::SetConnectionString(const char* connectionString) {
 }
 
 void CRecordAccess::ReportError() const {
-    if (!connection_) {
-        ShowMessage(kConnectFailedText, kDatabaseErrorCaption);
-        return;
-    }
-    const Errors& errors = connection_->GetErrors();
-    if (errors.GetCount() > 0)
-        ShowMessage(errors.GetItem(errors.GetCount() - 1).Description.c_str(),
-                    kDatabaseErrorCaption);
+    ShowProviderError(connection_.get(), connection_ ? nullptr : kConnectFailedText);
 }
 
 long CRecordAccess::Open(CADORecordsetPtr& holder, const CString& sql, int showError) const {
@@ -236,8 +229,8 @@ long CRecordAccess::RunScope(bool cascade, const char* serialiseOn,
     if (!connection_) return steps();
     ScopeCount counted(scopes_);
     try {
-        Transaction transaction(
-            *connection_, cascade ? Transaction::Kind::Cascade : Transaction::Kind::AllOrNothing);
+        Transaction transaction(*connection_,
+                                cascade ? TransactionKind::Cascade : TransactionKind::AllOrNothing);
         if (serialiseOn) transaction.Serialise(serialiseOn);
         const long result = steps();
         if (cascade || result >= 0) transaction.Commit();

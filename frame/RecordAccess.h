@@ -415,7 +415,9 @@ long CRecordAccess::SynchroniseById(const CString& sql, CArray<T, ARG>& array,
             }
             rs->Update();
             element.AfterUpdateNew(fields, scratch);
-            if (found == rowOfId.end()) rowOfId.emplace(id, rs->GetBookmark());
+            // A later element names a new row by the id the row got: the database's own, when
+            // it assigns the key, so that two elements without an id make two rows.
+            if (found == rowOfId.end()) rowOfId.emplace(element.GetIDField(), rs->GetBookmark());
         }
         transaction.Commit();
         return 2;

@@ -1,7 +1,5 @@
 #include "frame/RecordsetPtr.h"
 
-#include "platform/win/MessageSink.h"
-
 namespace ghdb {
 
 CADORecordsetPtr::~CADORecordsetPtr() {
@@ -18,10 +16,7 @@ long CADORecordsetPtr::SetParam(ConnectionPtr connection, const char* sql, int s
                          adCmdText);
         return 2;
     } catch (...) {
-        Errors& errors = connection->GetErrors();
-        if (showError && errors.GetCount() > 0)
-            ShowMessage(errors.GetItem(errors.GetCount() - 1).Description.c_str(),
-                        kDatabaseErrorCaption);
+        if (showError) ShowProviderError(connection.get());
         return -1;
     }
 }

@@ -1,12 +1,10 @@
 #pragma once
 
+#include "frame/ErrorReport.h"
 #include "platform/ado/Connection.h"
 #include "platform/ado/Recordset.h"
 
 namespace ghdb {
-
-inline constexpr const char* kDatabaseErrorCaption = "数据库错误";
-inline constexpr const char* kConnectFailedText = "连接数据库失败!";
 
 // Owns the recordset of one operation and closes it when the operation ends.
 class CADORecordsetPtr {

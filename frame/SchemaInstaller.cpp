@@ -1,8 +1,8 @@
 #include "frame/SchemaInstaller.h"
 
 #include "frame/RecordsetPtr.h"
-#include "platform/win/MessageSink.h"
 #include "schema/Ddl.h"
+#include "schema/Tables.h"
 
 namespace ghdb {
 
@@ -19,13 +19,13 @@ long Install(const char* connectionString, schema::Database database) {
         transaction.Commit();
         return 2;
     } catch (...) {
-        const Errors& errors = connection->GetErrors();
-        ShowMessage(errors.GetCount() > 0
-                        ? errors.GetItem(errors.GetCount() - 1).Description.c_str()
-                        : kConnectFailedText,
-                    kDatabaseErrorCaption);
+        ShowProviderError(connection.get(), kConnectFailedText);
         return -1;
     }
+}
+
+void AppendTableNames(schema::Database database, CStringArray& names) {
+    for (const schema::TableDef& table : schema::Tables(database)) names.Add(table.name);
 }
 
 }  // namespace
@@ -36,6 +36,14 @@ long CreateConfigSchema(const char* connectionString) {
 
 long CreateMisSchema(const char* connectionString) {
     return Install(connectionString, schema::Database::Mis);
+}
+
+void GetConfigTableNames(CStringArray& names) {
+    AppendTableNames(schema::Database::Config, names);
+}
+
+void GetMisTableNames(CStringArray& names) {
+    AppendTableNames(schema::Database::Mis, names);
 }
 
 }  // namespace ghdb

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/mfc/CArray.h"
+
 namespace ghdb {
 
 // Create every table and index of the configuration (or MIS) database on the database that
@@ -8,5 +10,9 @@ namespace ghdb {
 // engine's error, with nothing created.
 long CreateConfigSchema(const char* connectionString);
 long CreateMisSchema(const char* connectionString);
+
+// Appends the name of every table of the configuration (or MIS) database, in creation order.
+void GetConfigTableNames(CStringArray& names);
+void GetMisTableNames(CStringArray& names);
 
 }  // namespace ghdb

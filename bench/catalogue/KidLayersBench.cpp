@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "catalogue/CatalogueData.h"
+#include "catalogue/KidLayerRuns.h"
 #include "ghdb.h"
 #include "support/BenchRow.h"
 
@@ -39,15 +40,7 @@ constexpr const char* kKidLayers =
     "ORDER BY GHGIS_LayerGroupLayerRelation.DispOrder";
 
 void KidLayers(benchmark::State& state) {
-    CBaseClassAccess* access = CBaseClassAccess::CreateInstance(Database().c_str());
-    for (auto _ : state) {
-        CArray<CGISLayer*, CGISLayer*> layers;
-        if (access->GetKidLayers(kGroup, layers, "") != 2 || layers.GetSize() != kLayers)
-            state.SkipWithError("read failed");
-        ReleaseArrayData(layers, 0);
-    }
-    access->ReleaseInstance();
-    state.SetItemsProcessed(state.iterations() * kLayers);
+    ReadKidLayers(state, Database(), kGroup, kLayers);
 }
 
 CString Text(sqlite3_stmt* stmt, int i) {

@@ -1,6 +1,6 @@
-// The array operations on a database server, beside the same work written directly through
-// ODBC. They run when GHDB_BENCH_CONNECTION names a server database (an ODBC connection
-// string), e.g. the PostgreSQL cluster of .ci/postgres-start.
+// The array operations on PostgreSQL through ODBC, beside the same work written directly
+// through ODBC. They run when GHDB_BENCH_CONNECTION names a PostgreSQL database (an ODBC
+// connection string), e.g. the cluster of .ci/postgres-start.
 #include <benchmark/benchmark.h>
 #include <sql.h>
 #include <sqlext.h>
@@ -12,6 +12,7 @@
 
 #include "support/ArrayOperationRuns.h"
 #include "support/BenchRow.h"
+#include "support/ServerData.h"
 
 namespace ghdb::bench {
 namespace {
@@ -84,18 +85,18 @@ double Double(SQLHSTMT stmt, SQLUSMALLINT column) {
 }
 
 void ReadAll(benchmark::State& state, const std::string& connection) {
-    FillBenchTable(connection, static_cast<int>(state.range(0)));
+    FillServerBenchTable(connection, static_cast<int>(state.range(0)));
     ReadAllRecords(state, connection);
 }
 
 void AddAll(benchmark::State& state, const std::string& connection) {
-    FillBenchTable(connection, 0);
+    FillServerBenchTable(connection, 0);
     AddAllRecords(state, connection);
 }
 
 void ReadAllDirect(benchmark::State& state, const std::string& connection) {
     const int rows = static_cast<int>(state.range(0));
-    FillBenchTable(connection, rows);
+    FillServerBenchTable(connection, rows);
     Direct db(connection);
     for (auto _ : state) {
         SQLHSTMT stmt;
@@ -136,7 +137,7 @@ void ReadAllDirect(benchmark::State& state, const std::string& connection) {
 
 void AddAllDirect(benchmark::State& state, const std::string& connection) {
     const int rows = static_cast<int>(state.range(0));
-    FillBenchTable(connection, 0);
+    FillServerBenchTable(connection, 0);
     Direct db(connection);
     CArray<CBenchRow, CBenchRow&> values = SampleRows(rows);
     SQLHSTMT insert;
@@ -194,22 +195,22 @@ void AddAllDirect(benchmark::State& state, const std::string& connection) {
 
 }  // namespace
 
-void RegisterServerBenchmarks() {
+void RegisterOdbcBenchmarks() {
     const char* connection = ServerConnection();
     if (!connection || !*connection) return;
     const std::string c = connection;
-    benchmark::RegisterBenchmark("ghdb/server read all as new objects", ReadAll, c)
+    benchmark::RegisterBenchmark("ghdb/odbc read all as new objects", ReadAll, c)
         ->Arg(10000)
         ->Arg(100000)
         ->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("direct/server read all as new objects", ReadAllDirect, c)
+    benchmark::RegisterBenchmark("direct/odbc read all as new objects", ReadAllDirect, c)
         ->Arg(10000)
         ->Arg(100000)
         ->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("ghdb/server add all from values", AddAll, c)
+    benchmark::RegisterBenchmark("ghdb/odbc add all from values", AddAll, c)
         ->Arg(10000)
         ->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("direct/server add all from values", AddAllDirect, c)
+    benchmark::RegisterBenchmark("direct/odbc add all from values", AddAllDirect, c)
         ->Arg(10000)
         ->Unit(benchmark::kMillisecond);
 }

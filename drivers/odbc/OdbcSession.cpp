@@ -32,18 +32,6 @@ bool EqualNoCase(const std::string& a, const std::string& b) {
     return strcasecmp(a.c_str(), b.c_str()) == 0;
 }
 
-// Whether a statement may change a table's columns (cached descriptions then go stale).
-bool ChangesSchema(const std::string& sql) {
-    bool found = false;
-    ForEachToken(sql, [&found](const Token& t) {
-        if (t.kind != TokenKind::Word || found) return;
-        found = (t.text.size() == 6 && (strncasecmp(t.text.data(), "CREATE", 6) == 0)) ||
-                (t.text.size() == 4 && strncasecmp(t.text.data(), "DROP", 4) == 0) ||
-                (t.text.size() == 5 && strncasecmp(t.text.data(), "ALTER", 5) == 0);
-    });
-    return found;
-}
-
 // Disconnects a connected handle before it is freed.
 class Link {
 public:
@@ -199,10 +187,10 @@ public:
         if (affected == 0) odbc::Fail(source_, kDeletedRow);
     }
 
-    void begin(bool keepGoing) override {
+    void begin(TransactionKind kind) override {
         setAutocommit(false);
         inTransaction_ = true;
-        keepGoing_.assign(1, keepGoing);
+        keepGoing_.assign(1, kind == TransactionKind::Cascade);
         const std::string start = odbc::TransactionStartStatement(engine_);
         if (start.empty()) return;
         try {
@@ -216,9 +204,9 @@ public:
     void commit() override { endTransaction(SQL_COMMIT); }
     void rollback() override { endTransaction(SQL_ROLLBACK); }
 
-    void savepoint(const std::string& name, bool keepGoing) override {
+    void savepoint(const std::string& name, TransactionKind kind) override {
         run(odbc::SavepointStatement(engine_, name));
-        keepGoing_.push_back(keepGoing);
+        keepGoing_.push_back(kind == TransactionKind::Cascade);
     }
 
     void releaseSavepoint(const std::string& name) override {

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
 
+#include "drivers/OleDate.h"
 #include "drivers/odbc/OdbcHandle.h"
 
 namespace ghdb::driver::odbc {
@@ -51,45 +51,16 @@ _variant_t Number(const std::string& text) {
     return _variant_t(std::strtod(text.c_str(), nullptr));
 }
 
-// Days since 1970-01-01 of a civil date, and back (proleptic Gregorian calendar).
-std::int64_t DaysFromCivil(std::int64_t y, unsigned m, unsigned d) {
-    y -= m <= 2;
-    const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
-    const auto yoe = static_cast<unsigned>(y - era * 400);
-    const unsigned doy = (153 * (m > 2 ? m - 3 : m + 9) + 2) / 5 + d - 1;
-    const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + static_cast<std::int64_t>(doe) - 719468;
-}
-
-void CivilFromDays(std::int64_t z, std::int64_t& y, unsigned& m, unsigned& d) {
-    z += 719468;
-    const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-    const auto doe = static_cast<unsigned>(z - era * 146097);
-    const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const unsigned mp = (5 * doy + 2) / 153;
-    d = doy - (153 * mp + 2) / 5 + 1;
-    m = mp < 10 ? mp + 3 : mp - 9;
-    y = static_cast<std::int64_t>(yoe) + era * 400 + (m <= 2);
-}
-
-// An OLE Automation date: days since 1899-12-30, the fraction (taken without its sign) the
-// time of day.
-SQL_TIMESTAMP_STRUCT FromOleDate(double date) {
-    const double day = std::trunc(date);
-    auto seconds = static_cast<std::int64_t>(std::llround(std::fabs(date - day) * 86400.0));
-    std::int64_t days = static_cast<std::int64_t>(day) + DaysFromCivil(1899, 12, 30);
-    if (seconds >= 86400) seconds -= 86400, ++days;
-    std::int64_t y = 0;
-    unsigned m = 0, d = 0;
-    CivilFromDays(days, y, m, d);
+// An OLE Automation date as ODBC's timestamp structure.
+SQL_TIMESTAMP_STRUCT TimestampOf(double date) {
+    const CivilTime t = FromOleDate(date);
     SQL_TIMESTAMP_STRUCT ts{};
-    ts.year = static_cast<SQLSMALLINT>(y);
-    ts.month = static_cast<SQLUSMALLINT>(m);
-    ts.day = static_cast<SQLUSMALLINT>(d);
-    ts.hour = static_cast<SQLUSMALLINT>(seconds / 3600);
-    ts.minute = static_cast<SQLUSMALLINT>(seconds / 60 % 60);
-    ts.second = static_cast<SQLUSMALLINT>(seconds % 60);
+    ts.year = static_cast<SQLSMALLINT>(t.year);
+    ts.month = static_cast<SQLUSMALLINT>(t.month);
+    ts.day = static_cast<SQLUSMALLINT>(t.day);
+    ts.hour = static_cast<SQLUSMALLINT>(t.hour);
+    ts.minute = static_cast<SQLUSMALLINT>(t.minute);
+    ts.second = static_cast<SQLUSMALLINT>(t.second);
     return ts;
 }
 
@@ -251,7 +222,7 @@ void Parameters::add(const _variant_t& value, const ColumnType* target) {
         case VT_DATE:
             p.cType = SQL_C_TYPE_TIMESTAMP;
             p.sqlType = SQL_TYPE_TIMESTAMP;
-            p.timestamp = FromOleDate(value.date);
+            p.timestamp = TimestampOf(value.date);
             p.size = 19;
             break;
         case VT_BLOB_BYTES:

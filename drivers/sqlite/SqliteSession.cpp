@@ -142,6 +142,19 @@ int Bind(sqlite3_stmt* stmt, int index, const _variant_t& v) {
     }
 }
 
+// Binds a value or raises the failure. A value type that Bind refuses is this layer's own
+// error: SQLite knows nothing of it, and its last message would belong to an earlier call.
+void BindOrFail(sqlite3* db, sqlite3_stmt* stmt, int index, const _variant_t& v) {
+    const int rc = Bind(stmt, index, v);
+    if (rc == SQLITE_OK) return;
+    if (rc == SQLITE_MISMATCH)
+        throw DriverError(
+            {ErrorRecord{"A value of type " + std::to_string(v.vt) +
+                             " cannot be stored (parameter " + std::to_string(index) + ")",
+                         "SQLite", "", SQLITE_MISMATCH}});
+    Fail(db);
+}
+
 // Steps a statement of its own, so that other statements may run while it is open.
 class SqliteCursor final : public Cursor {
 public:
@@ -320,7 +333,7 @@ public:
             RewriteForEngine(schema::Engine::SQLite, "DELETE FROM " + table + " WHERE rowid = ?"));
         sqlite3_reset(stmt);
         sqlite3_clear_bindings(stmt);
-        Bind(stmt, 1, set.keys[row]);
+        BindOrFail(db_, stmt, 1, set.keys[row]);
         stepDone(stmt);
         if (sqlite3_changes(db_) == 0)
             Fail("Row handle referred to a deleted row or a row marked for deletion.");
@@ -329,10 +342,10 @@ public:
     // SQLite undoes a failed statement by itself; the transaction goes on either way.
     // IMMEDIATE takes the write lock at once, under the busy timeout: a deferred transaction
     // that has read cannot wait for the lock when it first writes, and fails at once instead.
-    void begin(bool) override { run("BEGIN IMMEDIATE"); }
+    void begin(TransactionKind) override { run("BEGIN IMMEDIATE"); }
     void commit() override { run("COMMIT"); }
     void rollback() override { run("ROLLBACK"); }
-    void savepoint(const std::string& name, bool) override { run("SAVEPOINT " + name); }
+    void savepoint(const std::string& name, TransactionKind) override { run("SAVEPOINT " + name); }
     void releaseSavepoint(const std::string& name) override { run("RELEASE " + name); }
     bool inTransaction() override { return sqlite3_get_autocommit(db_) == 0; }
     // The immediate transaction already excludes every other writer.
@@ -443,9 +456,8 @@ private:
 
     void bindAll(sqlite3_stmt* stmt, const std::vector<Change>& values, const _variant_t* key) {
         int index = 1;
-        for (const Change& c : values)
-            if (Bind(stmt, index++, *c.value) != SQLITE_OK) Fail(db_);
-        if (key && Bind(stmt, index, *key) != SQLITE_OK) Fail(db_);
+        for (const Change& c : values) BindOrFail(db_, stmt, index++, *c.value);
+        if (key) BindOrFail(db_, stmt, index, *key);
     }
 
     void stepDone(sqlite3_stmt* stmt) {

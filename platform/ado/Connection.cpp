@@ -18,6 +18,8 @@ std::string SavepointName(int depth) {
 
 }  // namespace
 
+Connection::Connection() = default;
+
 Connection::~Connection() = default;
 
 void Connection::Open(const char* connectionString, const char*, const char*, long) {
@@ -110,15 +112,14 @@ RecordsetPtr Connection::Execute(const char* sql, long* recordsAffected, long) {
     return Recordset::Create();
 }
 
-Transaction::Transaction(Connection& connection, Kind kind)
+Transaction::Transaction(Connection& connection, TransactionKind kind)
     : connection_(connection), depth_(connection.transactionDepth_) {
     if (depth_ == 0) connection_.transactionLost_ = false;
-    const bool keepGoing = kind == Kind::Cascade;
     try {
         if (depth_ == 0)
-            connection_.Session().begin(keepGoing);
+            connection_.Session().begin(kind);
         else
-            connection_.Session().savepoint(SavepointName(depth_), keepGoing);
+            connection_.Session().savepoint(SavepointName(depth_), kind);
     } catch (const driver::DriverError& e) {
         connection_.Raise(e);
     }

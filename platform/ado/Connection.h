@@ -7,6 +7,7 @@
 
 #include "platform/ado/AdoTypes.h"
 #include "platform/ado/Errors.h"
+#include "platform/ado/TransactionKind.h"
 #include "platform/com/ComError.h"
 #include "schema/Engine.h"
 
@@ -34,6 +35,7 @@ public:
     using StatementLog = std::function<void(const std::string& sql)>;
 
     static ConnectionPtr Create() { return std::make_shared<Connection>(); }
+    Connection();
     ~Connection();
 
     // Raises _com_error when the database cannot be opened; the engine's reasons are in Errors.
@@ -48,6 +50,7 @@ public:
     RecordsetPtr Execute(const char* sql, long* recordsAffected, long options);
 
     Errors& GetErrors() noexcept { return errors_; }
+    const Errors& GetErrors() const noexcept { return errors_; }
     schema::Engine GetEngine() const;
 
     // Every statement text given to Execute and Recordset::Open, in order (for diagnostics and
@@ -90,11 +93,8 @@ private:
 // statement does), so that reading first and writing later cannot fail on a lock.
 class Transaction {
 public:
-    enum class Kind {
-        AllOrNothing,  // the first failure ends the work, which is then rolled back
-        Cascade,       // a statement that fails alone is undone alone and the work goes on
-    };
-    explicit Transaction(Connection& connection, Kind kind = Kind::AllOrNothing);
+    explicit Transaction(Connection& connection,
+                         TransactionKind kind = TransactionKind::AllOrNothing);
     ~Transaction();
     Transaction(const Transaction&) = delete;
     Transaction& operator=(const Transaction&) = delete;

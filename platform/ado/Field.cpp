@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cstring>
 
+#include "drivers/Session.h"
 #include "platform/ado/Recordset.h"
 #include "platform/com/ComError.h"
 
@@ -25,7 +26,7 @@ std::string Lower(const char* name) {
 }  // namespace
 
 const std::string& Field::GetName() const {
-    return owner_->set_.columns[index_].name;
+    return owner_->set_->columns[index_].name;
 }
 
 const _variant_t& Field::GetValue() const {
@@ -43,7 +44,7 @@ void Field::AppendChunk(const _variant_t& data) {
 }
 
 bool Field::IsIdentity() const {
-    return owner_->set_.columns[index_].identity;
+    return owner_->set_->columns[index_].identity;
 }
 
 void Fields::Reset(Recordset& owner, const std::vector<std::string>& names) {

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <optional>
 
+#include "drivers/Session.h"
 #include "platform/ado/Connection.h"
 #include "platform/com/ComError.h"
 
@@ -147,6 +148,10 @@ bool Meets(int order, const std::string& op) {
 
 }  // namespace
 
+Recordset::Recordset() : set_(std::make_unique<driver::RowSet>()) {}
+
+Recordset::~Recordset() = default;
+
 void Recordset::Open(const char* source, const ConnectionPtr& connection, CursorTypeEnum cursorType,
                      LockTypeEnum lockType, long) {
     if (open_) throw _com_error(E_FAIL, "Operation is not allowed when the object is open.");
@@ -164,9 +169,9 @@ void Recordset::Open(const char* source, const ConnectionPtr& connection, Cursor
             atEnd_ = !cursor_->next(current_);
             for (const auto& c : cursor_->columns()) names.push_back(c.name);
         } else {
-            set_ = tableQuery ? session.queryTable(tableQuery->table, tableQuery->tail)
-                              : session.query(sql);
-            for (const auto& c : set_.columns) names.push_back(c.name);
+            *set_ = tableQuery ? session.queryTable(tableQuery->table, tableQuery->tail)
+                               : session.query(sql);
+            for (const auto& c : set_->columns) names.push_back(c.name);
         }
     } catch (const driver::DriverError& e) {
         cursor_.reset();
@@ -174,8 +179,8 @@ void Recordset::Open(const char* source, const ConnectionPtr& connection, Cursor
     }
     connection_ = connection;
     table_ = tableQuery ? tableQuery->table : std::string();
-    deleted_.assign(set_.rows(), 0);
-    liveRows_ = static_cast<long>(set_.rows());
+    deleted_.assign(set_->rows(), 0);
+    liveRows_ = static_cast<long>(set_->rows());
     position_ = 0;
     mode_ = Mode::None;
     fields_.Reset(*this, names);
@@ -187,7 +192,7 @@ void Recordset::Close() {
     open_ = false;
     connection_.reset();
     cursor_.reset();
-    set_ = driver::RowSet();
+    *set_ = driver::RowSet();
     deleted_.clear();
     buffer_.clear();
     dirty_.clear();
@@ -205,12 +210,12 @@ void Recordset::requireUpdatable() const {
 }
 
 bool Recordset::isRow(long position) const noexcept {
-    return position >= 0 && position < static_cast<long>(set_.rows()) &&
+    return position >= 0 && position < static_cast<long>(set_->rows()) &&
            !deleted_[static_cast<std::size_t>(position)];
 }
 
 long Recordset::step(long from, int direction) const noexcept {
-    const long rows = static_cast<long>(set_.rows());
+    const long rows = static_cast<long>(set_->rows());
     long p = from + direction;
     while (p >= 0 && p < rows && deleted_[static_cast<std::size_t>(p)]) p += direction;
     return p < 0 ? -1 : p > rows ? rows : p;
@@ -218,7 +223,7 @@ long Recordset::step(long from, int direction) const noexcept {
 
 bool Recordset::EndOfFile() const noexcept {
     if (open_ && cursor_) return atEnd_;
-    return !open_ || position_ >= static_cast<long>(set_.rows());
+    return !open_ || position_ >= static_cast<long>(set_->rows());
 }
 
 // A set without rows is at both ends at once.
@@ -245,7 +250,7 @@ void Recordset::MoveFirst() {
 void Recordset::MoveLast() {
     requireScrollable();
     commitPending();
-    position_ = step(static_cast<long>(set_.rows()), -1);
+    position_ = step(static_cast<long>(set_->rows()), -1);
 }
 
 void Recordset::MoveNext() {
@@ -304,9 +309,9 @@ void Recordset::AddNew() {
     commitPending();
     mode_ = Mode::Adding;
     // The buffer keeps its text capacity from row to row: adding many rows allocates little.
-    buffer_.resize(set_.width());
+    buffer_.resize(set_->width());
     for (_variant_t& v : buffer_) v.Clear();
-    dirty_.assign(set_.width(), 0);
+    dirty_.assign(set_->width(), 0);
 }
 
 void Recordset::Update() {
@@ -318,12 +323,12 @@ void Recordset::Update() {
         if (dirty_[i]) changes.push_back(driver::Change{i, &buffer_[i]});
     try {
         if (mode_ == Mode::Adding) {
-            connection_->Session().insertRow(table_, changes, set_);
+            connection_->Session().insertRow(table_, changes, *set_);
             deleted_.push_back(0);
             ++liveRows_;
-            position_ = static_cast<long>(set_.rows()) - 1;
+            position_ = static_cast<long>(set_->rows()) - 1;
         } else {
-            connection_->Session().updateRow(table_, changes, set_,
+            connection_->Session().updateRow(table_, changes, *set_,
                                              static_cast<std::size_t>(position_));
         }
     } catch (const driver::DriverError& e) {
@@ -345,7 +350,7 @@ void Recordset::Delete(AffectEnum) {
     if (!isRow(position_)) NoCurrentRecord();
     CancelUpdate();
     try {
-        connection_->Session().deleteRow(table_, set_, static_cast<std::size_t>(position_));
+        connection_->Session().deleteRow(table_, *set_, static_cast<std::size_t>(position_));
     } catch (const driver::DriverError& e) {
         raise(e);
     }
@@ -367,13 +372,13 @@ void Recordset::Find(const char* criteria, long skip, SearchDirectionEnum direct
                          "name or ordinal.");
     commitPending();
     const int dir = direction == adSearchBackward ? -1 : 1;
-    const long rows = static_cast<long>(set_.rows());
+    const long rows = static_cast<long>(set_->rows());
     long p = position_ + dir * skip;
     if (!isRow(p)) p = step(p, dir);
     const std::size_t column = field->index_;
     for (; p >= 0 && p < rows; p = step(p, dir)) {
         const auto order = CompareCell(
-            set_.values[static_cast<std::size_t>(p) * set_.width() + column], criterion->value);
+            set_->values[static_cast<std::size_t>(p) * set_->width() + column], criterion->value);
         if (order && Meets(*order, criterion->op)) break;
     }
     position_ = p < 0 ? -1 : p >= rows ? rows : p;
@@ -387,20 +392,20 @@ const _variant_t& Recordset::value(std::size_t column) const {
     }
     if (mode_ != Mode::None) return buffer_[column];
     if (!isRow(position_)) NoCurrentRecord();
-    return set_.values[static_cast<std::size_t>(position_) * set_.width() + column];
+    return set_->values[static_cast<std::size_t>(position_) * set_->width() + column];
 }
 
 void Recordset::put(std::size_t column, _variant_t v, bool append) {
     requireUpdatable();
-    if (set_.columns[column].identity)
+    if (set_->columns[column].identity)
         throw _com_error(DB_E_ERRORSOCCURRED,
                          "Multiple-step operation generated errors. Check each status value.");
     if (mode_ == Mode::None) {
         if (!isRow(position_)) NoCurrentRecord();
-        const std::size_t first = static_cast<std::size_t>(position_) * set_.width();
-        buffer_.resize(set_.width());
-        for (std::size_t i = 0; i < set_.width(); ++i) buffer_[i] = set_.values[first + i];
-        dirty_.assign(set_.width(), 0);
+        const std::size_t first = static_cast<std::size_t>(position_) * set_->width();
+        buffer_.resize(set_->width());
+        for (std::size_t i = 0; i < set_->width(); ++i) buffer_[i] = set_->values[first + i];
+        dirty_.assign(set_->width(), 0);
         mode_ = Mode::Editing;
     }
     if (append && dirty_[column]) {

@@ -1,13 +1,20 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
-#include "drivers/Session.h"
 #include "platform/ado/AdoTypes.h"
 #include "platform/ado/Field.h"
 
 namespace ghdb {
+
+namespace driver {
+struct Change;
+class Cursor;
+class DriverError;
+struct RowSet;
+}  // namespace driver
 
 // A query result held in memory and navigated there, with a keyset cursor's behaviour: the
 // rows are fixed when opened, RecordCount is exact, and a `SELECT * FROM <table> ...` result
@@ -16,6 +23,10 @@ namespace ghdb {
 class Recordset {
 public:
     static RecordsetPtr Create() { return std::make_shared<Recordset>(); }
+    Recordset();
+    ~Recordset();
+    Recordset(const Recordset&) = delete;
+    Recordset& operator=(const Recordset&) = delete;
 
     void Open(const char* source, const ConnectionPtr& connection, CursorTypeEnum cursorType,
               LockTypeEnum lockType, long options);
@@ -61,7 +72,7 @@ private:
     ConnectionPtr connection_;
     bool open_ = false;
     std::string table_;  // empty for a read-only result
-    driver::RowSet set_;
+    std::unique_ptr<driver::RowSet> set_;
     std::vector<char> deleted_;
     long liveRows_ = 0;
     long position_ = 0;  // -1 before the first row, rows() after the last

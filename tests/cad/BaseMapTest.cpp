@@ -181,10 +181,10 @@ TEST_F(BaseMapTest, FileTablesAreMadeAndDroppedInPairs) {
     EXPECT_EQ(data.str, drawing);
     EXPECT_EQ(Count("GHCAD_Sheet500", "UserID = 'SURVEYOR' AND Remark IS NULL"), 1);
 
-    LogStatements();
+    StatementLog& log = LogStatements();
     EXPECT_EQ(access->DeleteBaseMapTable("GHCAD_Sheet500"), 2);
-    EXPECT_EQ(statements, (std::vector<std::string>{"DROP TABLE GHCAD_Sheet500_HIS",
-                                                    "DROP TABLE GHCAD_Sheet500"}));
+    EXPECT_EQ(log.statements(), (std::vector<std::string>{"DROP TABLE GHCAD_Sheet500_HIS",
+                                                          "DROP TABLE GHCAD_Sheet500"}));
     EXPECT_FALSE(Exists("GHCAD_Sheet500"));
     EXPECT_FALSE(Exists("GHCAD_Sheet500_HIS"));
     EXPECT_TRUE(messages.messages().empty());

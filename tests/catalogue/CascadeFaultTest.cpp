@@ -124,21 +124,26 @@ INSTANTIATE_TEST_SUITE_P(
     Catalogue, CascadeFaultTest,
     ::testing::Values(
         Cascade{"DeleteLayerGroup",
-                [](CascadeFaultTest& t) { t.LayOutGroups(); },
-                [](CascadeFaultTest& t) { return t.Access().DeleteLayerGroup(t.removed); },
+                [](CascadeFaultTest& fixture) { fixture.LayOutGroups(); },
+                [](CascadeFaultTest& fixture) {
+                    return fixture.Access().DeleteLayerGroup(fixture.removed);
+                },
                 {"GHGIS_LayerGroupLayerRelation"},
                 [](const std::string& table) { return table == "GHGIS_LayerGroup" ? -1L : 2L; }},
         Cascade{"DeleteSpacialDBInfo",
-                [](CascadeFaultTest& t) { t.LayOutDatabases(); },
-                [](CascadeFaultTest& t) { return t.Access().DeleteSpacialDBInfo(t.removed); },
+                [](CascadeFaultTest& fixture) { fixture.LayOutDatabases(); },
+                [](CascadeFaultTest& fixture) {
+                    return fixture.Access().DeleteSpacialDBInfo(fixture.removed);
+                },
                 {},
                 [](const std::string& table) { return table == "GHGIS_SpacialDBInfo" ? -1L : 2L; }},
-        Cascade{"DeleteLayer",
-                [](CascadeFaultTest& t) { t.LayOutLayers(); },
-                [](CascadeFaultTest& t) { return t.Access().DeleteLayer(t.removed); },
-                {},
-                [](const std::string&) { return 2L; }}),
-    [](const auto& info) { return std::string(info.param.name); });
+        Cascade{
+            "DeleteLayer",
+            [](CascadeFaultTest& fixture) { fixture.LayOutLayers(); },
+            [](CascadeFaultTest& fixture) { return fixture.Access().DeleteLayer(fixture.removed); },
+            {},
+            [](const std::string&) { return 2L; }}),
+    [](const auto& instance) { return std::string(instance.param.name); });
 
 // Replacements and two-row writes: whichever row fails, in whichever way, the old rows are all
 // there afterwards and the answer is -1.

@@ -8,8 +8,6 @@
 
 namespace ghdb::test {
 
-using Table = std::vector<std::vector<std::string>>;
-
 // A database test with helpers that lay out layers, groups and everything other families keep
 // about a layer, written with the tests' own statements.
 class CatalogueTest : public DatabaseTest {
@@ -112,20 +110,6 @@ protected:
     void ClearCatalogue() {
         for (const std::string& table : CatalogueTables()) Exec("DELETE FROM " + table);
     }
-
-    // Every statement the access object's connection runs from now on.
-    void LogStatements() {
-        access->RefConnection()->SetStatementLog(
-            [this](const std::string& sql) { statements.push_back(sql); });
-    }
-    long CountStatements(const std::string& start) const {
-        long n = 0;
-        for (const std::string& sql : statements)
-            if (sql.rfind(start, 0) == 0) ++n;
-        return n;
-    }
-
-    std::vector<std::string> statements;
 };
 
 }  // namespace ghdb::test

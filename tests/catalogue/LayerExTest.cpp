@@ -5,8 +5,6 @@
 namespace ghdb::test {
 namespace {
 
-using Table = std::vector<std::vector<std::string>>;
-
 class LayerExTest : public DatabaseTest {
 protected:
     long Add(long layerId, long parseId) {
@@ -24,34 +22,6 @@ TEST_F(LayerExTest, ShapeTypeChoosesTheDefaultFlags) {
     EXPECT_EQ(CLayerVerifyUpdate(2).VerifyType, "111111111000000");
     EXPECT_EQ(CLayerVerifyUpdate(2).UpdateType, "1100");
     EXPECT_EQ(CLayerVerifyUpdate(4).VerifyType, "000000000000000");
-}
-
-TEST_F(LayerExTest, EveryColumnIsStoredAndReadBack) {
-    CLayerEx ex(2);
-    ex.LayerID = 31;
-    ex.LayerParseID = 4;
-    ex.DrawOrder = 5;
-    ex.GuideParamID = 6;
-    ex.CodeLayerID = 7;
-    ex.CodeDigit = 8;
-    ex.DefCodeSeed = 9;
-    ex.DefCodePrefix = "JD'";
-    ex.CodePrefixField = "P";
-    ex.CodeSeedField = "S";
-    ex.DefCodeFixType = 10;
-    ex.StandardField = "T";
-    ex.LabelField = "L";
-    ASSERT_EQ(access->AddGISLayerEx(ex), 2);
-    const Table stored = {
-        {"31", "4", "5", "6", "7", "8", "9", "001011000100000", "JD'", "P", "S", "10", "T", "L"}};
-    EXPECT_EQ(Rows("SELECT * FROM GH_LayerEx"), stored);
-
-    CLayerEx read;
-    ASSERT_EQ(access->GetGISLayerEx(31, read), 2);
-    EXPECT_EQ(access->EditGISLayerEx(read), 2);  // every member goes back where it came from
-    EXPECT_EQ(Rows("SELECT * FROM GH_LayerEx"), stored);
-    EXPECT_EQ(read.DefCodePrefix, "JD'");
-    EXPECT_EQ(read.RefDBClassAccess(), access);
 }
 
 TEST_F(LayerExTest, MissingRowsReadAndEditAsOneAndChangeNothing) {

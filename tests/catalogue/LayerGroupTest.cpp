@@ -124,9 +124,9 @@ TEST_F(LayerGroupTest, DeletingAGroupRemovesItsOwnLayersWithEveryDependant) {
         "INSERT INTO GHGIS_ApplyClass (ApplyClassID, ApplyClassName, DataObjectID, "
         "DataObjectType) VALUES (2, 'groups', " +
         N(gone) + ", 1), (2, 'groups', " + N(kept) + ", 1)");
-    LogStatements();
+    StatementLog& log = LogStatements();
     EXPECT_EQ(access->DeleteLayerGroup(-1), 1);
-    EXPECT_TRUE(statements.empty());
+    EXPECT_TRUE(log.statements().empty());
 
     EXPECT_EQ(access->DeleteLayerGroup(gone), 2);
     EXPECT_TRUE(messages.messages().empty()) << messages.messages()[0].text;

@@ -34,7 +34,7 @@ TEST_F(LayerRemovalTest, ALayerWithoutRowsOrExtensionRemovesNothingElse) {
     InsertLayer(10, "bare");
     InsertLayer(20, "other");
     AddDependants(20, 10);  // its figure layer's parse id equals the removed layer's id
-    LogStatements();
+    StatementLog& log = LogStatements();
     EXPECT_EQ(access->DeleteLayer(10), 2);
     EXPECT_EQ(Count("GHGIS_Layer"), 1);
     auto whole = All(1, Dependants(20, 10));
@@ -42,7 +42,7 @@ TEST_F(LayerRemovalTest, ALayerWithoutRowsOrExtensionRemovesNothingElse) {
     whole["GHGIS_LayerGroupLayerRelation"] = 0;
     EXPECT_EQ(Dependants(20, 10), whole);
     EXPECT_EQ(access->DeleteLayer(99), 2);
-    EXPECT_EQ(statements.back(), "DELETE FROM GHGIS_Layer WHERE LayerID = 99 ");
+    EXPECT_EQ(log.statements().back(), "DELETE FROM GHGIS_Layer WHERE LayerID = 99 ");
     EXPECT_TRUE(messages.messages().empty());
 }
 

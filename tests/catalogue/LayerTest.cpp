@@ -54,7 +54,7 @@ TEST_F(LayerTest, KidLayersComeInDisplayOrderNarrowedByAVerbatimFilter) {
     Link(5, 3, 1);
     Link(5, 1, 2);
     Link(5, 2, 3);
-    CArray<CGISLayer*, CGISLayer*> out;
+    CAutoReleaseArray<CGISLayer*, CGISLayer*> out;
     EXPECT_EQ(access->GetKidLayers(5, out, ""), 2);
     EXPECT_EQ(access->GetKidLayers(5, out, "ShapeType = 2"), 2);  // appends
     EXPECT_EQ(access->GetKidLayers(-1, out, "LayerName = 'O''Hara'"), 2);
@@ -63,7 +63,6 @@ TEST_F(LayerTest, KidLayersComeInDisplayOrderNarrowedByAVerbatimFilter) {
     ReleaseArrayData(out, 0);
     EXPECT_EQ(access->GetKidLayers(-1, out, ""), 2);
     EXPECT_EQ(out.GetSize(), 4);
-    ReleaseArrayData(out, 0);
 }
 
 TEST_F(LayerTest, TheLayerCacheShowsTheRowsAsReadUntilReloaded) {
@@ -135,7 +134,7 @@ TEST_F(LayerTest, TheSymbolOfAVexorLayerIsTextAndOtherSymbolsStayAsStored) {
         ASSERT_EQ(access->AddLayerOfCustom(layer, 0), 2);
     }
 
-    LogStatements();
+    StatementLog& log = LogStatements();
     CArray<CGISLayer*, CGISLayer*> out;
     ASSERT_EQ(access->GetKidLayers(-1, out, "LayerID > 0"), 2);
     ASSERT_EQ(out.GetSize(), 6);
@@ -153,7 +152,7 @@ TEST_F(LayerTest, TheSymbolOfAVexorLayerIsTextAndOtherSymbolsStayAsStored) {
     EXPECT_EQ(text->Symbol.str, "circle:red");
     EXPECT_EQ(text->SpacialDBInfo()->DBAlias, "v");
     // Each database is asked for once per read, the missing one too.
-    EXPECT_EQ(CountStatements("SELECT * FROM GHGIS_SpacialDBInfo"), 3);
+    EXPECT_EQ(log.Count("SELECT * FROM GHGIS_SpacialDBInfo"), 3);
 
     text->Symbol = _variant_t("square");
     ASSERT_EQ(access->EditLayer(*text), 2);

@@ -7,8 +7,6 @@
 namespace ghdb::test {
 namespace {
 
-using Table = std::vector<std::vector<std::string>>;
-
 class LayerVerifyUpdateTest : public DatabaseTest {};
 
 TEST_F(LayerVerifyUpdateTest, SettingsAreStoredReadEditedAndRemovedPerLayer) {

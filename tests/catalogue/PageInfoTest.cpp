@@ -27,8 +27,7 @@ TEST_F(PageInfoTest, PagesAreReadByNumberOrLayerAndRemovedPerLayerSilently) {
     EXPECT_EQ(std::max(pages[0]->PageNum, pages[1]->PageNum), 2);
 
     EXPECT_EQ(access->DelPageInfoByLayer(10), 2);
-    EXPECT_EQ(Rows("SELECT PageName FROM GHGIS_PageInfo"),
-              (std::vector<std::vector<std::string>>{{"other"}}));
+    EXPECT_EQ(Rows("SELECT PageName FROM GHGIS_PageInfo"), (Table{{"other"}}));
     Exec("DROP TABLE GHGIS_PageInfo");
     EXPECT_EQ(access->DelPageInfoByLayer(11), -1);
     EXPECT_TRUE(messages.messages().empty());

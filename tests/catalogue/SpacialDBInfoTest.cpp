@@ -52,11 +52,11 @@ TEST_F(SpacialDBInfoTest, DatabasesAreAddedReadEditedAndListedByAppending) {
 
 TEST_F(SpacialDBInfoTest, TheCacheAsksOnceAndKeepsTheRowAsFirstRead) {
     const long id = AddSpacialDB("cached", kDBTypeArcSDE);
-    LogStatements();
+    StatementLog& log = LogStatements();
     CSpacialDBInfo* first = access->GetSpacialDBInfo(id);
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(access->GetSpacialDBInfo(id), first);
-    EXPECT_EQ(statements.size(), 1u);
+    EXPECT_EQ(log.statements().size(), 1u);
     EXPECT_EQ(first->RefDBClassAccess(), nullptr);  // it does not keep its owner alive
 
     CSpacialDBInfo edited(*first);
@@ -65,10 +65,10 @@ TEST_F(SpacialDBInfoTest, TheCacheAsksOnceAndKeepsTheRowAsFirstRead) {
     EXPECT_EQ(access->GetSpacialDBInfo(id)->DBAlias, "cached");
 
     // A missing database is not remembered.
-    statements.clear();
+    log.clear();
     EXPECT_EQ(access->GetSpacialDBInfo(4711), nullptr);
     EXPECT_EQ(access->GetSpacialDBInfo(4711), nullptr);
-    EXPECT_EQ(statements.size(), 2u);
+    EXPECT_EQ(log.statements().size(), 2u);
 }
 
 TEST_F(SpacialDBInfoTest, DeletingADatabaseRemovesItsLayersWithWhatTheCascadeNames) {

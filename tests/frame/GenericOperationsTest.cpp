@@ -13,7 +13,7 @@ protected:
         ConnectionPtr connection = access->RefConnection();
         CreateTestTables(*connection);
         ASSERT_EQ(ops.SetConnectionString(connectionString.c_str()), 0);
-        ops.Connection()->SetStatementLog([this](const std::string& sql) { log.push_back(sql); });
+        log = std::make_unique<StatementLog>(ops.Connection());
     }
 
     void AddItems(std::initializer_list<const char*> names) {
@@ -25,7 +25,7 @@ protected:
     }
 
     CRecordAccess ops{nullptr, CRecordAccess::UpdateFailure::Notice};
-    std::vector<std::string> log;
+    std::unique_ptr<StatementLog> log;
 };
 
 TEST_F(GenericOperationsTest, ReadOneFillsFromTheFirstRowAndLeavesTheRecordAloneWithoutRows) {
@@ -119,7 +119,7 @@ TEST_F(GenericOperationsTest, EditOneRewritesTheFirstSelectedRowOnly) {
     EXPECT_EQ(ops.EditOneRecordInfo("SELECT * FROM GHT_Item WHERE Name = 'zzz'", &item), 1);
     EXPECT_EQ(ops.EditOneRecordInfo("SELECT * FROM GHT_Item WHERE Name = 'B'", &item), 2);
     EXPECT_EQ(Rows("SELECT Name, Code FROM GHT_Item ORDER BY ItemID"),
-              (std::vector<std::vector<std::string>>{{"a", "7"}, {"renamed", "42"}}));
+              (Table{{"a", "7"}, {"renamed", "42"}}));
 }
 
 TEST_F(GenericOperationsTest, AddNewStoresTheRecordAndReadsBackItsIdentity) {
@@ -130,9 +130,8 @@ TEST_F(GenericOperationsTest, AddNewStoresTheRecordAndReadsBackItsIdentity) {
     item.ItemID = 555;  // never written: the database assigns the key
     ASSERT_EQ(ops.AddNewOneRecordInfo("SELECT * FROM GHT_Item WHERE (1 = -1)", &item), 2);
     EXPECT_NE(item.ItemID, 555);
-    EXPECT_EQ(
-        Rows("SELECT ItemID, Name, Active, Flag FROM GHT_Item"),
-        (std::vector<std::vector<std::string>>{{std::to_string(item.ItemID), "new", "1", "1"}}));
+    EXPECT_EQ(Rows("SELECT ItemID, Name, Active, Flag FROM GHT_Item"),
+              (Table{{std::to_string(item.ItemID), "new", "1", "1"}}));
     // An empty text is stored as an empty text, not as NULL.
     CTestItem blank;
     ASSERT_EQ(ops.AddNewOneRecordInfo("SELECT * FROM GHT_Item WHERE (1 = -1)", &blank), 2);
@@ -177,9 +176,10 @@ TEST_F(GenericOperationsTest, ChangeOneFieldlongValueRunsItsStatementExactly) {
     AddItems({"a", "b"});
     Exec("UPDATE GHT_Item SET Code = 3 WHERE Name = 'a'");
     EXPECT_EQ(ops.ChangeOneFieldlongValue("", "Code", 3, 7), -1);
-    EXPECT_TRUE(log.empty());
+    EXPECT_TRUE(log->statements().empty());
     EXPECT_EQ(ops.ChangeOneFieldlongValue("GHT_Item", "Code", 3, 9), 2);
-    EXPECT_EQ(log, std::vector<std::string>{"UPDATE GHT_Item SET Code = 9 WHERE Code = 3 "});
+    EXPECT_EQ(log->statements(),
+              std::vector<std::string>{"UPDATE GHT_Item SET Code = 9 WHERE Code = 3 "});
     EXPECT_EQ(Count("GHT_Item", "Code = 9"), 1);
 }
 
@@ -202,7 +202,7 @@ TEST_F(GenericOperationsTest,
        ReadAllAsNewAppendsOwnedRecordsAndReadAllAsValuesStartsEachRowAfresh) {
     AddItems({"a", "b"});
     Exec("UPDATE GHT_Item SET Code = NULL WHERE Name = 'b'");
-    CArray<CTestItem*, CTestItem*&> pointers;
+    CAutoReleaseArray<CTestItem*, CTestItem*&> pointers;
     CTestItem* existing = new CTestItem;
     pointers.Add(existing);
     EXPECT_EQ(ops.ReadAllAsNew("SELECT * FROM GHT_Item ORDER BY Name", pointers, 1), 2);
@@ -212,7 +212,6 @@ TEST_F(GenericOperationsTest,
     EXPECT_EQ(ops.ReadAllAsNew("SELECT * FROM GHT_Item WHERE 1 = 0", pointers, 1), 2);
     EXPECT_EQ(ops.ReadAllAsNew("SELECT * FROM Missing", pointers, 0), -1);
     EXPECT_TRUE(messages.messages().empty());
-    ReleaseArrayData(pointers, 0);
 
     CArray<CTestItem, CTestItem&> values;
     CTestItem working;
@@ -242,10 +241,9 @@ TEST_F(GenericOperationsTest, AddAllIsAllOrNothing) {
     }
     EXPECT_EQ(ops.AddAllFromValues("SELECT * FROM GHT_Keyed WHERE (1 = -1)", clash), -1);
     EXPECT_EQ(messages.messages().size(), 1u);
-    EXPECT_EQ(Rows("SELECT ItemID FROM GHT_Keyed ORDER BY ItemID"),
-              (std::vector<std::vector<std::string>>{{"1"}, {"2"}, {"3"}}));
+    EXPECT_EQ(Rows("SELECT ItemID FROM GHT_Keyed ORDER BY ItemID"), (Table{{"1"}, {"2"}, {"3"}}));
 
-    CArray<CTestItem*, CTestItem*&> pointers;
+    CAutoReleaseArray<CTestItem*, CTestItem*&> pointers;
     EXPECT_EQ(ops.AddAllFromPointers("SELECT * FROM GHT_Item WHERE (1 = -1)", pointers), 2);
     for (const char* name : {"p", "q"}) {
         CTestItem* item = new CTestItem;
@@ -254,7 +252,6 @@ TEST_F(GenericOperationsTest, AddAllIsAllOrNothing) {
     }
     EXPECT_EQ(ops.AddAllFromPointers("SELECT * FROM GHT_Item WHERE (1 = -1)", pointers), 2);
     EXPECT_GT(pointers[1]->ItemID, pointers[0]->ItemID);
-    ReleaseArrayData(pointers, 0);
 }
 
 TEST_F(GenericOperationsTest, SynchroniseByIdRewritesKeepsAndRemoves) {
@@ -269,7 +266,7 @@ TEST_F(GenericOperationsTest, SynchroniseByIdRewritesKeepsAndRemoves) {
     }
     EXPECT_EQ(ops.SynchroniseById("SELECT * FROM GHT_Keyed", wanted, "ItemID"), 2);
     EXPECT_EQ(Rows("SELECT ItemID, Name FROM GHT_Keyed ORDER BY ItemID"),
-              (std::vector<std::vector<std::string>>{{"3", "new"}, {"5", "new"}}));
+              (Table{{"3", "new"}, {"5", "new"}}));
 
     CArray<CKeyedItem, CKeyedItem&> none;
     EXPECT_EQ(ops.SynchroniseById("SELECT * FROM GHT_Keyed", none, "ItemID"), 2);

@@ -101,67 +101,6 @@ TEST_P(EveryDatabase, NamesAreUniqueAndIndexesNameExistingColumns) {
 INSTANTIATE_TEST_SUITE_P(Schema, EveryDatabase, ::testing::Values(Database::Config, Database::Mis),
                          DatabaseName);
 
-TEST(SchemaTables, ConfigHoldsEveryConfigurationTable) {
-    const std::set<std::string> expected = {"GHGIS_SpacialDBInfo",
-                                            "GHGIS_LayerGroup",
-                                            "GHGIS_Layer",
-                                            "GHGIS_LayerGroupLayerRelation",
-                                            "GH_FieldInfo",
-                                            "GH_LayerEx",
-                                            "GH_VerifyUpdate",
-                                            "GH_FigureLayerIndex",
-                                            "GH_FigureLayer",
-                                            "GH_FieldsRelConfig",
-                                            "GHSJ_FieldEnumDef",
-                                            "GHGIS_PageInfo",
-                                            "GHGIS_DefaultSubject",
-                                            "GHGIS_SubjectLayers",
-                                            "GHGIS_SubjectClass",
-                                            "GHGIS_ApplyClass",
-                                            "GHGIS_SiteLocation",
-                                            "GHSJ_GHLevelConfig",
-                                            "GHSJ_GHMeaningConfig",
-                                            "GHSJ_RoadDefaultRadiusConfig",
-                                            "GHSJ_RoadCornerOfCrossConfig",
-                                            "GHSJ_RoadLayerConfig",
-                                            "GHSJ_RoadStandardBoardConfig",
-                                            "GHSJ_RoadStandardRadiusInfoConfig",
-                                            "GHSJ_RoadBoardInfoConfig",
-                                            "GHSJ_RoadWayConfig",
-                                            "GHSJ_RoadWaySceneConfig",
-                                            "GHSJ_RoadBoardFieldConfig",
-                                            "GHSJ_RoadBoardParaConfig",
-                                            "GH_ConfigInfo",
-                                            "GH_VersionInfo",
-                                            "GHSJ_DownLoadTables",
-                                            "GHSJ_MainMenu",
-                                            "GHSJ_Specialty",
-                                            "GHSJ_GISLayerSpecialty",
-                                            "GHSJ_GHFunTypeDef",
-                                            "GHGIS_FunLayerConfig",
-                                            "GH_MISInfoURL",
-                                            "GH_FontConfig",
-                                            "GH_LineBlockConfig",
-                                            "GHCAD_FileGroup",
-                                            "GHCAD_FileSpatial",
-                                            "GHRL_PhaseSubject",
-                                            "GHRL_FlowMap",
-                                            "GHRL_HXEditRight",
-                                            "GHRL_FieldMap",
-                                            "GH_PipeDatasetDef",
-                                            "GH_PipeTypeDef",
-                                            "GH_PipeSpecFieldDef",
-                                            "GH_PipePredefineFieldDef",
-                                            "GH_PipeLabelBlock",
-                                            "GH_PipeFuncFontHeiDef",
-                                            "GH_PipeHStandardDef",
-                                            "GH_PipeVStandardDef",
-                                            "GH_PipeCStandardDef"};
-    std::set<std::string> actual;
-    for (const TableDef& table : Tables(Database::Config)) actual.insert(table.name);
-    EXPECT_EQ(actual, expected);
-}
-
 // Only keys that the library reads back instead of writing are identities; an identity on an
 // application-written key would refuse the library's value or renumber referenced rows.
 TEST(SchemaTables, DatabaseAssignsExactlyTheKeysTheLibraryReadsBack) {

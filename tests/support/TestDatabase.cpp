@@ -19,6 +19,21 @@ MessageCapture::~MessageCapture() {
     SetMessageHandler(previous_);
 }
 
+StatementLog::StatementLog(ConnectionPtr connection) : connection_(std::move(connection)) {
+    connection_->SetStatementLog([this](const std::string& sql) { statements_.push_back(sql); });
+}
+
+StatementLog::~StatementLog() {
+    connection_->SetStatementLog(nullptr);
+}
+
+long StatementLog::Count(const std::string& start) const {
+    long n = 0;
+    for (const std::string& sql : statements_)
+        if (sql.rfind(start, 0) == 0) ++n;
+    return n;
+}
+
 namespace {
 
 const char* ServerConnection() {
@@ -76,6 +91,7 @@ void DatabaseTest::SetUp() {
 }
 
 void DatabaseTest::TearDown() {
+    log_.reset();
     if (access) access->ReleaseInstance();
     own_.reset();
     if (!file_.empty()) {
@@ -87,10 +103,10 @@ void DatabaseTest::Exec(const std::string& sql) {
     own_->Execute(sql.c_str(), nullptr, adCmdText);
 }
 
-std::vector<std::vector<std::string>> DatabaseTest::Rows(const std::string& sql) {
+Table DatabaseTest::Rows(const std::string& sql) {
     Recordset rs;
     rs.Open(sql.c_str(), own_, adOpenKeyset, adLockReadOnly, adCmdText);
-    std::vector<std::vector<std::string>> rows;
+    Table rows;
     FieldsPtr fields = rs.GetFields();
     for (; !rs.EndOfFile(); rs.MoveNext()) {
         std::vector<std::string> row;
@@ -129,6 +145,9 @@ void DatabaseTest::InjectFault(const std::string& table, const std::string& even
 void DatabaseTest::ClearFaults() {
     for (const std::string& drop : faults_) Exec(drop);
     faults_.clear();
+StatementLog& DatabaseTest::LogStatements() {
+    log_ = std::make_unique<StatementLog>(access->RefConnection());
+    return *log_;
 }
 
 long DatabaseTest::Count(const std::string& table, const std::string& where) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,27 @@
 #include "support/Text.h"
 
 namespace ghdb::test {
+
+// Rows of a query, each as text values (NULL as "<null>").
+using Table = std::vector<std::vector<std::string>>;
+
+// Every statement a connection runs while the log is alive, in order.
+class StatementLog {
+public:
+    explicit StatementLog(ConnectionPtr connection);
+    ~StatementLog();
+    StatementLog(const StatementLog&) = delete;
+    StatementLog& operator=(const StatementLog&) = delete;
+
+    const std::vector<std::string>& statements() const { return statements_; }
+    // How many statements begin with `start`.
+    long Count(const std::string& start) const;
+    void clear() { statements_.clear(); }
+
+private:
+    ConnectionPtr connection_;
+    std::vector<std::string> statements_;
+};
 
 // Every message the library shows while it is alive, in order.
 class MessageCapture {
@@ -43,9 +65,10 @@ protected:
 
     // Runs a statement on a connection of the test's own (not the access object's).
     void Exec(const std::string& sql);
-    // The rows of a query, each as text values (NULL as "<null>").
-    std::vector<std::vector<std::string>> Rows(const std::string& sql);
+    Table Rows(const std::string& sql);
     long Count(const std::string& table, const std::string& where = "");
+    // Logs every statement the access object's connection runs from now on.
+    StatementLog& LogStatements();
 
     // How an injected fault makes a statement fail.
     enum class Failure {
@@ -66,6 +89,7 @@ protected:
     const std::string& File() const { return file_; }
 
 private:
+    std::unique_ptr<StatementLog> log_;
     ConnectionPtr own_;
     std::string file_;
     std::vector<std::string> faults_;

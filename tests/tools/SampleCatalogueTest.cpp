@@ -59,10 +59,9 @@ protected:
                       tool::SampleSpacialDBs()[static_cast<std::size_t>(plan.database)].alias);
             ExpectFields(plan, layer.LayerID);
 
-            CArray<CKGFieldRelation*, CKGFieldRelation*> relations;
+            CAutoReleaseArray<CKGFieldRelation*, CKGFieldRelation*> relations;
             EXPECT_EQ(access->GetFieldRelationOfGISLayer(layer.LayerID, relations), 2);
             EXPECT_EQ(relations.GetSize(), static_cast<int>(plan.relations.size()));
-            ReleaseArrayData(relations, 0);
 
             int hasVerifyUpdate = 0;
             EXPECT_EQ(access->ExistingLayerVerifyUpdate(layer.LayerID, hasVerifyUpdate), 1);

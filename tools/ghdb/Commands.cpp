@@ -28,6 +28,10 @@ const std::vector<Command>& AllCommands() {
         {"pipes", "ghdb pipes CONNECTION", "list the pipeline settings", RunPipes},
         {"mis", "ghdb mis CONNECTION",
          "show the MIS sub-systems with their businesses, workflows and phases", RunMis},
+        {"roads", "ghdb roads CONNECTION",
+         "show the road standards with their layers, boards, ways and radii", RunRoads},
+        {"config", "ghdb config CONNECTION [NAME [VALUE]]",
+         "show the settings and the main menu, or show or store one setting", RunConfig},
     };
     return commands;
 }

@@ -35,5 +35,7 @@ int RunSubjects(const Command& self, const Args& args);
 int RunCad(const Command& self, const Args& args);
 int RunPipes(const Command& self, const Args& args);
 int RunMis(const Command& self, const Args& args);
+int RunRoads(const Command& self, const Args& args);
+int RunConfig(const Command& self, const Args& args);
 
 }  // namespace ghdb::tool

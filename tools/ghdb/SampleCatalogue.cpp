@@ -4,6 +4,7 @@
 
 #include "tools/ghdb/SampleSteps.h"
 #include "tools/ghdb/SampleSubjects.h"
+#include "tools/ghdb/SampleConfiguration.h"
 
 namespace ghdb::tool {
 
@@ -330,6 +331,9 @@ public:
         for (const SampleGroup& group : SampleGroups()) AddGroup(group, -1);
         AddSampleSubjects(access_);
         AddSampleCadAndRedLine(access_);
+        AddRoadDesign();
+        if (std::string failed = StoreSampleConfiguration(access_); !failed.empty())
+            throw StepFailed{std::move(failed)};
     }
 
 private:
@@ -416,6 +420,7 @@ private:
             layer.LabelField = "ZJNR";
         }
         Expect(access_.AddLayer(groupId, layer), 2, "adding " + what);
+        layerIds_[plan.name] = layer.LayerID;
         AddFields(plan, layer.LayerID, what);
 
         // Raster layers are not drawn in CAD.
@@ -473,9 +478,126 @@ private:
                "storing the field relations of " + what);
     }
 
+    // Planning meanings, and the road design of the main and secondary roads: kinds of way,
+    // boards with their ways and widths, default radii, a crossing corner and the standards.
+    void AddRoadDesign() {
+        StoreAll(
+            &CBaseClassAccess::EditAllGHMeaning,
+            {Meaning(1, 0, "规划用地"), Meaning(11, 1, "居住用地"), Meaning(12, 1, "公共设施用地"),
+             Meaning(2, 0, "道路交通"), Meaning(21, 2, "城市道路"), Meaning(211, 21, "主干路"),
+             Meaning(212, 21, "次干路"), Meaning(22, 2, "交通设施")},
+            "the planning meanings");
+        StoreAll(&CBaseClassAccess::EditAllGHRoadWay,
+                 {CGHRoadWay(1, "机动车道"), CGHRoadWay(2, "非机动车道"), CGHRoadWay(3, "人行道"),
+                  CGHRoadWay(4, "绿化带")},
+                 "the kinds of way");
+        StoreAll(&CBaseClassAccess::EditAllGHRoadBoard,
+                 {CGHRoadBoard(1, 0, "一块板"), CGHRoadBoard(2, 1, "三块板")}, "the boards");
+        // Board, kind of way, position, width; in order across the section.
+        StoreAll(&CBaseClassAccess::EditAllGHRoadBoardWay,
+                 {BoardWay(1, 0, 3, 0, 5.0, "RXD"), BoardWay(1, 1, 1, 1, 14.0, "JDCD"),
+                  BoardWay(1, 2, 3, 2, 5.0, "RXD"), BoardWay(2, 0, 3, 0, 4.0, "RXD"),
+                  BoardWay(2, 1, 2, 0, 3.5, "FJDCD"), BoardWay(2, 2, 4, 0, 2.0, "LHD"),
+                  BoardWay(2, 3, 1, 1, 15.0, "JDCD"), BoardWay(2, 4, 4, 2, 2.0, "LHD"),
+                  BoardWay(2, 5, 2, 2, 3.5, "FJDCD"), BoardWay(2, 6, 3, 2, 4.0, "RXD")},
+                 "the ways of the boards");
+        StoreAll(&CBaseClassAccess::EditAllGHRoadBoardWayWidth,
+                 {CGHRoadBoardWayWidth(1, 0, "24;30"), CGHRoadBoardWayWidth(2, 0, "40;50")},
+                 "the widths of the boards");
+        // Kerb corners: grades, road line (kerb), drawn line (inner corner), corner (rounded).
+        StoreAll(&CBaseClassAccess::EditAllGHRoadRadius,
+                 {Radius(1, 2, 2, 25.0), Radius(2, 2, 3, 20.0), Radius(3, 3, 3, 15.0)},
+                 "the default radii");
+        CArray<CCrossConfigInfo, CCrossConfigInfo&> crossings;
+        CCrossConfigInfo crossing;
+        crossing.RoadGrade1 = 2;
+        crossing.RoadGrade2 = 3;
+        crossing.Angle_Start = 60.0;
+        crossing.Angle_End = 120.0;
+        crossing.RoadlineType = 3;
+        crossing.RoadWidth1_Start = 30.0;
+        crossing.RoadWidth1_End = 50.0;
+        crossing.RoadWidth2_Start = 20.0;
+        crossing.RoadWidth2_End = 40.0;
+        crossing.CornerType = 4;
+        crossing.Radius = 20.0;
+        crossing.TuoCircle = 1;
+        crossings.Add(crossing);
+        Expect(access_.EditAllCrossRadiusConfig(crossings), 2, "storing the crossing corners");
+
+        const long arterial = layerIds_.at("GH_ZGDZXX");
+        const long secondary = layerIds_.at("GH_CGDZXX");
+        StoreAll(&CBaseClassAccess::EditAllGHRoadStandard,
+                 {Standard(arterial, 3), Standard(secondary, 1)}, "the road standards");
+        StoreAll(&CBaseClassAccess::EditAllGHRoadStandardBoard,
+                 {CGHRoadStandardBoard(arterial, 1), CGHRoadStandardBoard(arterial, 2),
+                  CGHRoadStandardBoard(secondary, 1)},
+                 "the boards of the road standards");
+        StoreAll(&CBaseClassAccess::EditAllGHRoadStandardRadius,
+                 {CGHRoadStandardRadius(arterial, 0, 1), CGHRoadStandardRadius(arterial, 1, 1),
+                  CGHRoadStandardRadius(secondary, 0, 2)},
+                 "the radii of the road standards");
+    }
+
+    template <class T>
+    void StoreAll(long (CBaseClassAccess::*edit)(CArray<T*, T*&>&), const std::vector<T>& records,
+                  const std::string& what) {
+        CAutoReleaseArray<T*, T*&> array;
+        for (const T& record : records) {
+            T* copy = new T(record);
+            array.Add(copy);
+        }
+        Expect((access_.*edit)(array), 2, "storing " + what);
+    }
+
+    static CGHMeaning Meaning(long id, long parentId, const char* name) {
+        CGHMeaning meaning;
+        meaning.MeaningID = id;
+        meaning.ParentID = parentId;
+        meaning.MeaningName = name;
+        meaning.Sequence = id % 10;
+        return meaning;
+    }
+
+    static CGHRoadBoardWay BoardWay(long boardId, long sequence, long wayId, long pos, double width,
+                                    const char* block) {
+        CGHRoadBoardWay way;
+        way.RoadBoardID = boardId;
+        way.Sequence = sequence;
+        way.RoadWayID = wayId;
+        way.Pos = pos;
+        way.Width = width;
+        way.ScenBlockName = FormatString("%s;%d", block, pos);
+        return way;
+    }
+
+    static CGHRoadRadius Radius(long id, long grade1, long grade2, double radius) {
+        CGHRoadRadius r;
+        r.RadiusID = id;
+        r.enuRoadGrade1 = grade1;
+        r.enuRoadGrade2 = grade2;
+        r.enuRoadLineType = 3;
+        r.LineType = 1;
+        r.enuCornerType = 4;
+        r.Radius = radius;
+        return r;
+    }
+
+    // A city road drawn on its centre line, with the red and edge lines of the sample.
+    CGHRoadStandard Standard(long mainLayerId, long roadTypes) const {
+        CGHRoadStandard standard;
+        standard.MLayerID = mainLayerId;
+        standard.IsCityRoad = true;
+        standard.HasRoadTypes = roadTypes;
+        standard.RLayerID = layerIds_.at("GH_DLHX");
+        standard.ELayerID = layerIds_.at("GH_DLBX");
+        return standard;
+    }
+
     CBaseClassAccess& access_;
     std::vector<long> dbIds_;
     long lastLayerId_ = 0;
+    std::map<std::string, long> layerIds_;
 };
 
 }  // namespace

@@ -1,7 +1,6 @@
 #include <cstdio>
 
 #include "ghdb.h"
-#include "schema/Tables.h"
 #include "tools/ghdb/Commands.h"
 
 namespace ghdb::tool {
@@ -11,13 +10,15 @@ int RunTables(const Command& self, const Args& args) {
     CBaseClassAccess* access =
         CBaseClassAccess::CreateInstance(ConnectionFromArgument(args[0]).c_str());
     if (!access) return 1;
+    CStringArray tables;
+    GetConfigTableNames(tables);
     int missing = 0;
-    for (const schema::TableDef& table : schema::Tables(schema::Database::Config)) {
+    for (const CString& table : tables) {
         long rows = 0;
         const long status = access->GetMaxFieldValueFromTable(
-            FormatString("SELECT COUNT(*) AS MaxValue FROM %s", table.name), rows);
+            FormatSql("SELECT COUNT(*) AS MaxValue FROM %s", Verbatim(table)), rows);
         if (status == 2)
-            std::printf("%-36s %8ld\n", table.name, rows);
+            std::printf("%-36s %8ld\n", table.GetString(), rows);
         else
             ++missing;
     }

@@ -3,9 +3,12 @@
 #include <cstdlib>
 
 #include "ghdb.h"
+#include "support/TestDatabase.h"
 
 namespace ghdb {
 namespace {
+
+using test::Table;
 
 // Runs against the server database that GHDB_TEST_CONNECTION names, when it is PostgreSQL.
 class PostgresSession : public ::testing::Test {
@@ -37,9 +40,9 @@ protected:
     }
 
     // The rows of a query, each as text values (NULL as "<null>").
-    std::vector<std::vector<std::string>> Rows(const std::string& sql) {
+    Table Rows(const std::string& sql) {
         RecordsetPtr rs = Open(sql);
-        std::vector<std::vector<std::string>> rows;
+        Table rows;
         for (; !rs->EndOfFile(); rs->MoveNext()) {
             std::vector<std::string> row;
             for (long i = 0; i < rs->GetFields()->GetCount(); ++i) {
@@ -58,8 +61,6 @@ protected:
 
     ConnectionPtr connection;
 };
-
-using Table = std::vector<std::vector<std::string>>;
 
 TEST_F(PostgresSession, InsertReadsTheAssignedIdentityAndStoredValuesBack) {
     RecordsetPtr rs = Open("SELECT * FROM odbc_keyed WHERE (1 = -1)");
@@ -149,7 +150,8 @@ TEST_F(PostgresSession, TableWithoutKeyIsChangedByTheRowsOriginalValues) {
 
 TEST_F(PostgresSession, AFailingStatementInATransactionSparesTheOthers) {
     {
-        Transaction transaction(*connection);
+        // A cascade goes on past a failed statement; the failure undoes only itself.
+        Transaction transaction(*connection, TransactionKind::Cascade);
         Exec("INSERT INTO odbc_loose (A) VALUES (1)");
         EXPECT_THROW(Exec("INSERT INTO odbc_no_such_table (A) VALUES (2)"), _com_error);
         EXPECT_NE(LastError().find("odbc_no_such_table"), std::string::npos);

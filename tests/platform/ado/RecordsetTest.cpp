@@ -98,8 +98,7 @@ TEST_F(RecordsetTest, AddsChangesAndDeletesRowsOfOneTable) {
     rs->MoveNext();  // moving on stores the change, as a keyset cursor does
     rs->Delete();
     EXPECT_EQ(rs->GetRecordCount(), 3);
-    EXPECT_EQ(Rows("SELECT Name FROM GHT_Item ORDER BY ItemID"),
-              (std::vector<std::vector<std::string>>{{"A2"}, {"c"}, {"d"}}));
+    EXPECT_EQ(Rows("SELECT Name FROM GHT_Item ORDER BY ItemID"), (Table{{"A2"}, {"c"}, {"d"}}));
 }
 
 TEST_F(RecordsetTest, FindSearchesForwardFromTheCurrentRow) {
@@ -149,6 +148,21 @@ TEST_F(RecordsetTest, EngineErrorsCarryTheEngineTextUntilTheNextFailure) {
         "Elsewhere"));
 }
 
+TEST_F(RecordsetTest, AValueTheEngineCannotBindIsReportedAsItsOwnError) {
+    if (!OnSqlite()) GTEST_SKIP() << "binding of the embedded engine";
+    RecordsetPtr rs = Open("SELECT * FROM GHT_Item WHERE Name = 'a'");
+    _variant_t unbindable;
+    unbindable.vt = VT_UI1;
+    rs->GetFields()->GetItem("Code")->PutValue(unbindable);
+    EXPECT_THROW(rs->Update(), _com_error);
+    const Errors& errors = connection->GetErrors();
+    ASSERT_GE(errors.GetCount(), 1);
+    const Error& error = errors.GetItem(errors.GetCount() - 1);
+    EXPECT_EQ(error.NativeError, 20);  // SQLITE_MISMATCH, not a stale code of an earlier call
+    EXPECT_TRUE(ContainsNoCase(error.Description, "type 17")) << error.Description;
+    EXPECT_EQ(Count("GHT_Item", "Name = 'a' AND Code = 1"), 1);
+}
+
 TEST_F(RecordsetTest, TransactionsNestAndRollBackUnlessCommitted) {
     {
         Transaction outer(*connection);
@@ -164,7 +178,7 @@ TEST_F(RecordsetTest, TransactionsNestAndRollBackUnlessCommitted) {
         }
         outer.Commit();
     }
-    EXPECT_EQ(Rows("SELECT Name FROM GHT_Item"), (std::vector<std::vector<std::string>>{{"b"}}));
+    EXPECT_EQ(Rows("SELECT Name FROM GHT_Item"), (Table{{"b"}}));
     {
         Transaction dropped(*connection);
         connection->Execute("DELETE FROM GHT_Item", nullptr, adCmdText);

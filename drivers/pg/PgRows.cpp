@@ -1,0 +1,124 @@
+#include "drivers/pg/PgRows.h"
+
+namespace ghdb::driver::pg {
+
+ResultShape::ResultShape(const PGresult* result) {
+    const int count = PQnfields(result);
+    columns.reserve(static_cast<std::size_t>(count));
+    types.reserve(static_cast<std::size_t>(count));
+    kinds.reserve(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        const char* name = PQfname(result, i);
+        columns.push_back(Column{name ? name : "", false});
+        types.push_back(PQftype(result, i));
+        kinds.push_back(KindOf(types.back()));
+    }
+}
+
+void ReadRow(const PGresult* result, int row, const std::vector<ValueKind>& kinds,
+             std::vector<_variant_t>& out) {
+    out.resize(kinds.size());
+    for (int c = 0; c < static_cast<int>(kinds.size()); ++c) {
+        _variant_t& value = out[static_cast<std::size_t>(c)];
+        if (PQgetisnull(result, row, c)) {
+            value.vt = VT_NULL;
+            value.str.clear();
+            continue;
+        }
+        ReadValue(PQgetvalue(result, row, c), PQgetlength(result, row, c),
+                  kinds[static_cast<std::size_t>(c)], value);
+    }
+}
+
+void AppendRow(const PGresult* result, int row, const std::vector<ValueKind>& kinds,
+               ValueStore& out) {
+    for (int c = 0; c < static_cast<int>(kinds.size()); ++c) {
+        _variant_t value = _variant_t::Null();
+        if (!PQgetisnull(result, row, c))
+            ReadValue(PQgetvalue(result, row, c), PQgetlength(result, row, c),
+                      kinds[static_cast<std::size_t>(c)], value);
+        out.push_back(std::move(value));
+    }
+}
+
+void ReadAllRows(Link& link, const std::string& sql, RowSet& set, std::vector<Oid>* types) {
+    Parameters none;
+    link.startRows(sql, none, Reuse::OnRepeat, nullptr);
+    Result result = link.nextResult();
+    const ResultShape shape(result.get());
+    set.columns = shape.columns;
+    if (types) *types = shape.types;
+    while (PQresultStatus(result.get()) == PGRES_SINGLE_TUPLE) {
+        AppendRow(result.get(), 0, shape.kinds, set.values);
+        result = link.nextResult();
+    }
+}
+
+StreamCursor::StreamCursor(std::shared_ptr<Link> link, const std::string& sql)
+    : link_(std::move(link)) {
+    Parameters none;
+    link_->startRows(sql, none, Reuse::OnRepeat, this);
+    first_ = link_->nextResult();
+    shape_.emplace(first_.get());
+    columns_ = shape_->columns;
+    if (PQresultStatus(first_.get()) != PGRES_SINGLE_TUPLE) {
+        ended_ = true;
+        first_.reset();
+    }
+}
+
+StreamCursor::~StreamCursor() {
+    link_->discardRows(this);
+}
+
+bool StreamCursor::next(std::vector<_variant_t>& row) {
+    if (first_) {
+        ReadRow(first_.get(), 0, shape_->kinds, row);
+        first_.reset();
+        return true;
+    }
+    const std::size_t width = shape_->kinds.size();
+    if (aheadTaken_ < ahead_.size()) {
+        row.resize(width);
+        for (std::size_t i = 0; i < width; ++i) row[i] = std::move(ahead_[aheadTaken_ + i]);
+        aheadTaken_ += width;
+        return true;
+    }
+    if (failure_) {
+        const DriverError failure = std::move(*failure_);
+        failure_.reset();
+        throw failure;
+    }
+    if (ended_) return false;
+    Result result;
+    try {
+        result = link_->nextResult();
+    } catch (const DriverError&) {
+        ended_ = true;
+        throw;
+    }
+    if (PQresultStatus(result.get()) != PGRES_SINGLE_TUPLE) {
+        ended_ = true;
+        return false;
+    }
+    ReadRow(result.get(), 0, shape_->kinds, row);
+    return true;
+}
+
+void StreamCursor::readAhead() {
+    try {
+        while (!ended_) {
+            const Result result = link_->nextResult();
+            if (PQresultStatus(result.get()) != PGRES_SINGLE_TUPLE) {
+                ended_ = true;
+                break;
+            }
+            AppendRow(result.get(), 0, shape_->kinds, ahead_);
+        }
+    } catch (const DriverError& e) {
+        ended_ = true;
+        failure_ = e;
+    }
+}
+
+}  // namespace ghdb::driver::pg

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <libpq-fe.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "drivers/Session.h"
+#include "drivers/pg/PgLink.h"
+#include "drivers/pg/PgValue.h"
+
+namespace ghdb::driver::pg {
+
+// The columns of a result and how each one's text becomes a value.
+struct ResultShape {
+    std::vector<Column> columns;
+    std::vector<Oid> types;
+    std::vector<ValueKind> kinds;
+
+    explicit ResultShape(const PGresult* result);
+};
+
+// Puts row `row` of `result` into `out` (one value per column, of the given kinds), reusing its
+// values' capacity.
+void ReadRow(const PGresult* result, int row, const std::vector<ValueKind>& kinds,
+             std::vector<_variant_t>& out);
+// Appends row `row` of `result` to `out`.
+void AppendRow(const PGresult* result, int row, const std::vector<ValueKind>& kinds,
+               ValueStore& out);
+
+// Reads every row of `sql` (no parameters) into `set`; the column types when asked for.
+void ReadAllRows(Link& link, const std::string& sql, RowSet& set, std::vector<Oid>* types);
+
+// The rows of a query for one forward pass, arriving one at a time so that memory stays
+// bounded however large the result. Other statements may run while it is open: it then reads
+// its remaining rows ahead first.
+class StreamCursor final : public Cursor, private Stream {
+public:
+    StreamCursor(std::shared_ptr<Link> link, const std::string& sql);
+    ~StreamCursor() override;
+    StreamCursor(const StreamCursor&) = delete;
+    StreamCursor& operator=(const StreamCursor&) = delete;
+
+    bool next(std::vector<_variant_t>& row) override;
+
+private:
+    void readAhead() override;
+
+    std::shared_ptr<Link> link_;
+    std::optional<ResultShape> shape_;
+    Result first_;  // the first row, read when the query was opened
+    bool ended_ = false;
+    // Rows read ahead, and a failure met while reading them, reported in its turn.
+    ValueStore ahead_;
+    std::size_t aheadTaken_ = 0;
+    std::optional<DriverError> failure_;
+};
+
+}  // namespace ghdb::driver::pg
