@@ -15,6 +15,13 @@ CBCAccessPtr& CBCAccessPtr::operator=(const CBCAccessPtr& other) {
     return *this;
 }
 
+CBCAccessPtr& CBCAccessPtr::operator=(CBCAccessPtr&& other) noexcept {
+    if (&other == this) return *this;
+    CBaseClassAccess* previous = std::exchange(access_, std::exchange(other.access_, nullptr));
+    if (previous) previous->ReleaseInstance();
+    return *this;
+}
+
 CBCAccessPtr::~CBCAccessPtr() {
     if (access_) access_->ReleaseInstance();
 }

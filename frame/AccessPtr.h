@@ -1,5 +1,7 @@
 #pragma once
 
+#include <utility>
+
 namespace ghdb {
 
 class CBaseClassAccess;
@@ -12,6 +14,10 @@ public:
     CBCAccessPtr(CBaseClassAccess* access);
     CBCAccessPtr(const CBCAccessPtr& other);
     CBCAccessPtr& operator=(const CBCAccessPtr& other);
+    // A move hands the reference over: `other` holds none afterwards. Records move when the
+    // arrays that hold them grow.
+    CBCAccessPtr(CBCAccessPtr&& other) noexcept : access_(std::exchange(other.access_, nullptr)) {}
+    CBCAccessPtr& operator=(CBCAccessPtr&& other) noexcept;
     virtual ~CBCAccessPtr();
 
     CBaseClassAccess* RefDBClassAccess() const noexcept { return access_; }

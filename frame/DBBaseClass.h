@@ -12,6 +12,8 @@ class CDBBaseClass : public CBCAccessPtr {
 public:
     CDBBaseClass(const CDBBaseClass& other) = default;
     CDBBaseClass& operator=(const CDBBaseClass& other) = default;
+    CDBBaseClass(CDBBaseClass&& other) noexcept = default;
+    CDBBaseClass& operator=(CDBBaseClass&& other) noexcept = default;
 
     // Copies the columns of the current row into the members.
     virtual void ReadFromFields(FieldsPtr& fields, _variant_t& scratch) = 0;
@@ -30,6 +32,8 @@ class CMultiDBBaseClass : public CDBBaseClass {
 public:
     CMultiDBBaseClass(const CMultiDBBaseClass& other) = default;
     CMultiDBBaseClass& operator=(const CMultiDBBaseClass& other) = default;
+    CMultiDBBaseClass(CMultiDBBaseClass&& other) noexcept = default;
+    CMultiDBBaseClass& operator=(CMultiDBBaseClass&& other) noexcept = default;
 
     // Makes a new kid from the current row and appends it.
     virtual void ReadKidFromFields(FieldsPtr& fields, _variant_t& scratch) = 0;

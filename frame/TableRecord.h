@@ -25,6 +25,8 @@ protected:
     CTableRecord() = default;
     CTableRecord(const CTableRecord&) = default;
     CTableRecord& operator=(const CTableRecord&) = default;
+    CTableRecord(CTableRecord&&) noexcept = default;
+    CTableRecord& operator=(CTableRecord&&) noexcept = default;
     ~CTableRecord() override = default;
 
 private:

@@ -21,6 +21,8 @@ public:
     CGISApplyClassData() = default;
     CGISApplyClassData(const CGISApplyClassData& other) = default;
     CGISApplyClassData& operator=(const CGISApplyClassData& other) = default;
+    CGISApplyClassData(CGISApplyClassData&& other) noexcept = default;
+    CGISApplyClassData& operator=(CGISApplyClassData&& other) noexcept = default;
     ~CGISApplyClassData() override = default;
 
     long ApplyClassID = 0;

@@ -12,6 +12,8 @@ public:
     CGISCartoQuery() = default;
     CGISCartoQuery(const CGISCartoQuery& other) = default;
     CGISCartoQuery& operator=(const CGISCartoQuery& other) = default;
+    CGISCartoQuery(CGISCartoQuery&& other) noexcept = default;
+    CGISCartoQuery& operator=(CGISCartoQuery&& other) noexcept = default;
     ~CGISCartoQuery() override = default;
 
     long SubjectID = 0;

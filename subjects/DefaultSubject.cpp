@@ -83,8 +83,8 @@ public:
         // Those it is expanding (a loop of parent links); elsewhere a subject is expanded as
         // often as it is met.
         Loops,
-        // Every subject expanded before by any walk sharing `entered`: for results whose
-        // repeats are removed afterwards, which such expansions only add to.
+        // Every subject expanded before by any walk sharing `entered`, for results whose
+        // repeats are removed afterwards: walking a subject again would only add repeats.
         Any,
     };
 

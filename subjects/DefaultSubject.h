@@ -15,6 +15,8 @@ public:
     CGISDefaultSubject() = default;
     CGISDefaultSubject(const CGISDefaultSubject& other) = default;
     CGISDefaultSubject& operator=(const CGISDefaultSubject& other) = default;
+    CGISDefaultSubject(CGISDefaultSubject&& other) noexcept = default;
+    CGISDefaultSubject& operator=(CGISDefaultSubject&& other) noexcept = default;
     ~CGISDefaultSubject() override = default;
 
     long SubjectType = 0;

@@ -12,6 +12,8 @@ public:
     CGISSiteLocation() = default;
     CGISSiteLocation(const CGISSiteLocation& other) = default;
     CGISSiteLocation& operator=(const CGISSiteLocation& other) = default;
+    CGISSiteLocation(CGISSiteLocation&& other) noexcept = default;
+    CGISSiteLocation& operator=(CGISSiteLocation&& other) noexcept = default;
     ~CGISSiteLocation() override = default;
 
     CString LocationName;

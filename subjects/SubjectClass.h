@@ -11,6 +11,8 @@ public:
     CGISSubjectClass() = default;
     CGISSubjectClass(const CGISSubjectClass& other) = default;
     CGISSubjectClass& operator=(const CGISSubjectClass& other) = default;
+    CGISSubjectClass(CGISSubjectClass&& other) noexcept = default;
+    CGISSubjectClass& operator=(CGISSubjectClass&& other) noexcept = default;
     ~CGISSubjectClass() override = default;
 
     long SubjectType = 0;
