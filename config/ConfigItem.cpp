@@ -3,6 +3,8 @@
 
 #include "config/ConfigItem.h"
 
+#include <utility>
+
 #include "frame/BaseClassAccess.h"
 #include "frame/Statement.h"
 #include "frame/TableRecord.h"
@@ -65,7 +67,7 @@ long CBaseClassAccess::GetConfigItems(CArray<_tagCONFIGITEM, _tagCONFIGITEM&>& i
     ConfigItemRow working;
     const long status = db_.ReadAllAsValues(kSelectAllItems, working, rows);
     items.SetSize(rows.GetSize());
-    for (int i = 0; i < rows.GetSize(); ++i) items[i] = rows[i].item;
+    for (int i = 0; i < rows.GetSize(); ++i) items[i] = std::move(rows[i].item);
     return status;
 }
 

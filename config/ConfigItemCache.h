@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <unordered_map>
 
 #include "config/ConfigItem.h"
@@ -24,7 +25,9 @@ public:
 
 private:
     CArray<_tagCONFIGITEM, _tagCONFIGITEM&> items_;
-    std::unordered_map<CString, int> lastOfName_;
+    // Keyed by the standard string, whose hash the map keeps beside each name: a look-up then
+    // compares stored hashes rather than rehashing and reading the names in the bucket.
+    std::unordered_map<std::string, int> lastOfName_;
 };
 
 }  // namespace ghdb

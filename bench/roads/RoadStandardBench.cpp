@@ -1,0 +1,107 @@
+// Replacing the whole list of road standards (EditAllGHRoadStandard), beside the same delete
+// and inserts run directly on libsqlite3 in one transaction.
+
+#include <benchmark/benchmark.h>
+#include <sqlite3.h>
+
+#include <string>
+
+#include "catalogue/CatalogueData.h"
+#include "ghdb.h"
+#include "support/BenchRow.h"
+
+namespace ghdb::bench {
+namespace {
+
+constexpr int kStandards = 1000;
+
+// Standard i: its main layer id and four layer ids of its own, every variant on even ones.
+void FillStandard(CGHRoadStandard& s, int i) {
+    s.MLayerID = 10 * i + 1;
+    s.IsCityRoad = i % 3 == 0;
+    s.HasRoadTypes = i % 2 == 0 ? 7 : 1;
+    s.RLayerID = 10 * i + 2;
+    s.ELayerID = 10 * i + 3;
+    s.GLayerID = 10 * i + 4;
+    s.TLayerID = 10 * i + 5;
+}
+
+// A database whose table already holds a list as long as the one that replaces it.
+const std::string& Database() {
+    static const std::string connection = [] {
+        const std::string made = MakeConfigDatabase("road-standards");
+        sqlite3* db = OpenDirect(made);
+        ExecOrThrow(db, "BEGIN");
+        for (int i = 0; i < kStandards; ++i)
+            ExecOrThrow(db, FormatString("INSERT INTO GHSJ_RoadLayerConfig (MLayerID, IsCityRoad, "
+                                         "HasRoadTypes, RLayerID, ELayerID, GLayerID, TLayerID) "
+                                         "VALUES (%d, 0, 1, 0, 0, 0, 0)",
+                                         i + 1)
+                                .str());
+        ExecOrThrow(db, "COMMIT");
+        sqlite3_close(db);
+        return made;
+    }();
+    return connection;
+}
+
+void CheckStored(benchmark::State& state) {
+    sqlite3* db = OpenDirect(Database());
+    if (QueryLong(db, "SELECT COUNT(*) FROM GHSJ_RoadLayerConfig") != kStandards ||
+        QueryLong(db, "SELECT SUM(TLayerID) FROM GHSJ_RoadLayerConfig") !=
+            10L * kStandards * (kStandards - 1) / 2 + 5L * kStandards)
+        state.SkipWithError("the replacement stored the wrong rows");
+    sqlite3_close(db);
+}
+
+void ReplaceStandards(benchmark::State& state) {
+    CBaseClassAccess* access = CBaseClassAccess::CreateInstance(Database().c_str());
+    CArray<CGHRoadStandard*, CGHRoadStandard*&> all;
+    for (int i = 0; i < kStandards; ++i) {
+        auto* s = new CGHRoadStandard;
+        FillStandard(*s, i);
+        all.Add(s);
+    }
+    for (auto _ : state)
+        if (access->EditAllGHRoadStandard(all) != 2) state.SkipWithError("replacement failed");
+    ReleaseArrayData(all, 0);
+    access->ReleaseInstance();
+    CheckStored(state);
+    state.SetItemsProcessed(state.iterations() * kStandards);
+}
+
+void ReplaceStandardsDirect(benchmark::State& state) {
+    std::vector<CGHRoadStandard> all(kStandards);
+    for (int i = 0; i < kStandards; ++i) FillStandard(all[static_cast<std::size_t>(i)], i);
+    sqlite3* db = OpenDirect(Database());
+    sqlite3_stmt* insert = nullptr;
+    sqlite3_prepare_v2(db,
+                       "INSERT INTO GHSJ_RoadLayerConfig (MLayerID, IsCityRoad, HasRoadTypes, "
+                       "RLayerID, ELayerID, GLayerID, TLayerID) VALUES (?, ?, ?, ?, ?, ?, ?)",
+                       -1, &insert, nullptr);
+    for (auto _ : state) {
+        ExecOrThrow(db, "BEGIN IMMEDIATE");
+        ExecOrThrow(db, "DELETE FROM GHSJ_RoadLayerConfig");
+        for (const CGHRoadStandard& s : all) {
+            int k = 1;
+            for (long value : {s.MLayerID, s.IsCityRoad ? 1L : 0L, s.HasRoadTypes, s.RLayerID,
+                               s.ELayerID, s.GLayerID, s.TLayerID})
+                sqlite3_bind_int64(insert, k++, value);
+            if (sqlite3_step(insert) != SQLITE_DONE) state.SkipWithError("insert failed");
+            sqlite3_reset(insert);
+        }
+        ExecOrThrow(db, "COMMIT");
+    }
+    sqlite3_finalize(insert);
+    sqlite3_close(db);
+    CheckStored(state);
+    state.SetItemsProcessed(state.iterations() * kStandards);
+}
+
+BENCHMARK(ReplaceStandards)->Name("ghdb/EditAllGHRoadStandard 1000")->Unit(benchmark::kMillisecond);
+BENCHMARK(ReplaceStandardsDirect)
+    ->Name("direct/EditAllGHRoadStandard 1000")
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace ghdb::bench
