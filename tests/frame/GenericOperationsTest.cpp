@@ -83,10 +83,7 @@ TEST_F(GenericOperationsTest, ReadMultiAppendsOneKidPerRowInOrder) {
     CTestItem earlier;
     master.Kids.Add(earlier);  // kids already held stay
     EXPECT_EQ(ops.ReadMultiRecordInfo("SELECT * FROM GHT_Kid WHERE MasterID = 3", &master), 1);
-    Exec("INSERT INTO GHT_Kid (MasterID, Name) VALUES (3, 'a')");
-    Exec("INSERT INTO GHT_Kid (MasterID, Name) VALUES (3, 'b')");
-    Exec("INSERT INTO GHT_Kid (MasterID, Name) VALUES (3, 'c')");
-    Exec("INSERT INTO GHT_Kid (MasterID, Name) VALUES (4, 'other')");
+    Insert("GHT_Kid (MasterID, Name)", {"3, 'a'", "3, 'b'", "3, 'c'", "4, 'other'"});
     EXPECT_EQ(
         ops.ReadMultiRecordInfo("SELECT * FROM GHT_Kid WHERE MasterID = 3 ORDER BY KidID", &master),
         2);
@@ -255,8 +252,7 @@ TEST_F(GenericOperationsTest, AddAllIsAllOrNothing) {
 }
 
 TEST_F(GenericOperationsTest, SynchroniseByIdRewritesKeepsAndRemoves) {
-    for (int id : {1, 2, 3})
-        Exec("INSERT INTO GHT_Keyed (ItemID, Name) VALUES (" + std::to_string(id) + ", 'old')");
+    Insert("GHT_Keyed (ItemID, Name)", {"1, 'old'", "2, 'old'", "3, 'old'"});
     CArray<CKeyedItem, CKeyedItem&> wanted;
     for (long id : {3L, 5L}) {
         CKeyedItem item;

@@ -27,33 +27,24 @@ protected:
     }
 
     void Fill() {
-        Exec(
-            "INSERT INTO GH_PipeDatasetDef (DatasetID, DatasetName, IsMapSheet, Sequence) VALUES "
-            "(7, 'second', 1, 2), (8, 'first', 0, 1)");
-        Exec(
-            "INSERT INTO GH_PipeTypeDef (PipeName, PipeCode, PipePointLayerID, PipeLineLayerID, "
-            "Sequence) VALUES ('rain', 'YS', 3, 4, 2), ('water', 'JS', 1, 2, 1)");
-        Exec(
-            "INSERT INTO GH_PipeSpecFieldDef (DefName, LayerID, FieldName) VALUES ('a', 1, 'GJ'), "
-            "('b', 2, 'CZ')");
-        Exec(
-            "INSERT INTO GH_PipePredefineFieldDef (PipeCode, PredefineField, LayerID) VALUES "
-            "('JS', 'GJ', 1), ('YS', 'CZ', 2)");
-        Exec(
-            "INSERT INTO GH_PipeLabelBlock (PipeName, PipeCode, BlockXScale) VALUES ('a', 'JS', "
-            "2.5), ('b', 'YS', 0.1)");
-        Exec(
-            "INSERT INTO GH_PipeFuncFontHeiDef (FuncNo, FuncName, FuncFontHei) VALUES (1, 'a', "
-            "2.5), (2, 'b', 0.1)");
-        Exec(
-            "INSERT INTO GH_PipeHStandardDef (PType1, PType2, MType2, HDist) VALUES ('JS', 'YS', "
-            "3, 1.5), ('JS', 'WS', 4, 0.1)");
-        Exec(
-            "INSERT INTO GH_PipeVStandardDef (PType1, PType2, MType2, VDist) VALUES ('JS', 'YS', "
-            "3, 0.15), ('JS', 'WS', 4, 0.1)");
-        Exec(
-            "INSERT INTO GH_PipeCStandardDef (PType, MType, WDeep, DDeep) VALUES ('JS', 1, 0.7, "
-            "1.2), ('YS', 2, 0.1, 0.1)");
+        Insert("GH_PipeDatasetDef (DatasetID, DatasetName, IsMapSheet, Sequence)",
+               {"7, 'second', 1, 2", "8, 'first', 0, 1"});
+        Insert("GH_PipeTypeDef (PipeName, PipeCode, PipePointLayerID, PipeLineLayerID, Sequence)",
+               {"'rain', 'YS', 3, 4, 2", "'water', 'JS', 1, 2, 1"});
+        Insert("GH_PipeSpecFieldDef (DefName, LayerID, FieldName)",
+               {"'a', 1, 'GJ'", "'b', 2, 'CZ'"});
+        Insert("GH_PipePredefineFieldDef (PipeCode, PredefineField, LayerID)",
+               {"'JS', 'GJ', 1", "'YS', 'CZ', 2"});
+        Insert("GH_PipeLabelBlock (PipeName, PipeCode, BlockXScale)",
+               {"'a', 'JS', 2.5", "'b', 'YS', 0.1"});
+        Insert("GH_PipeFuncFontHeiDef (FuncNo, FuncName, FuncFontHei)",
+               {"1, 'a', 2.5", "2, 'b', 0.1"});
+        Insert("GH_PipeHStandardDef (PType1, PType2, MType2, HDist)",
+               {"'JS', 'YS', 3, 1.5", "'JS', 'WS', 4, 0.1"});
+        Insert("GH_PipeVStandardDef (PType1, PType2, MType2, VDist)",
+               {"'JS', 'YS', 3, 0.15", "'JS', 'WS', 4, 0.1"});
+        Insert("GH_PipeCStandardDef (PType, MType, WDeep, DDeep)",
+               {"'JS', 1, 0.7, 1.2", "'YS', 2, 0.1, 0.1"});
     }
 };
 

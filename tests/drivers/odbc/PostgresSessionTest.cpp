@@ -39,20 +39,7 @@ protected:
         return rs;
     }
 
-    // The rows of a query, each as text values (NULL as "<null>").
-    Table Rows(const std::string& sql) {
-        RecordsetPtr rs = Open(sql);
-        Table rows;
-        for (; !rs->EndOfFile(); rs->MoveNext()) {
-            std::vector<std::string> row;
-            for (long i = 0; i < rs->GetFields()->GetCount(); ++i) {
-                const _variant_t& v = rs->GetFields()->GetItem(i)->GetValue();
-                row.push_back(v.vt == VT_NULL ? "<null>" : VariantToText(v).value_or("<bytes>"));
-            }
-            rows.push_back(row);
-        }
-        return rows;
-    }
+    Table Rows(const std::string& sql) { return test::RowsOf(connection, sql); }
 
     std::string LastError() {
         const Errors& errors = connection->GetErrors();

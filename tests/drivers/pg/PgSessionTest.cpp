@@ -4,11 +4,12 @@
 
 #include "drivers/pg/PgConnectionString.h"
 #include "ghdb.h"
+#include "support/TestDatabase.h"
 
 namespace ghdb {
 namespace {
 
-using Table = std::vector<std::vector<std::string>>;
+using test::Table;
 
 // Runs against the database that GHDB_TEST_CONNECTION names, when that is a libpq string.
 class PgSession : public ::testing::Test {
@@ -40,20 +41,8 @@ protected:
         return rs;
     }
 
-    // The rows of a query, each as text values.
     Table Rows(const std::string& sql, const ConnectionPtr& on = nullptr) {
-        RecordsetPtr rs = Recordset::Create();
-        rs->Open(sql.c_str(), on ? on : connection, adOpenKeyset, adLockReadOnly, adCmdText);
-        Table rows;
-        for (; !rs->EndOfFile(); rs->MoveNext()) {
-            std::vector<std::string> row;
-            for (long i = 0; i < rs->GetFields()->GetCount(); ++i) {
-                const _variant_t& v = rs->GetFields()->GetItem(i)->GetValue();
-                row.push_back(v.vt == VT_NULL ? "<null>" : VariantToText(v).value_or("<bytes>"));
-            }
-            rows.push_back(row);
-        }
-        return rows;
+        return test::RowsOf(on ? on : connection, sql);
     }
 
     const Error& LastError() {

@@ -174,19 +174,4 @@ TEST(CArrayTest, ElementAccessOutsideTheArrayThrows) {
     EXPECT_EQ(Items(a), (std::vector<int>{12, 0, 3}));
 }
 
-TEST(CArrayTest, NamedArraysTakeWhatMfcHostsPass) {
-    CStringArray names;
-    EXPECT_EQ(names.Add("图层"), 0);
-    EXPECT_EQ(names.Add(CString("道路")), 1);
-    names.InsertAt(0, "first");
-    EXPECT_EQ(names[1], "图层");
-
-    CUIntArray ids;
-    ids.Add(3);
-    ids.Add(4);
-    UINT sum = 0;
-    for (UINT id : ids) sum += id;
-    EXPECT_EQ(sum, 7U);
-}
-
 }  // namespace
