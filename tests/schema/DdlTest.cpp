@@ -61,37 +61,29 @@ public:
     SqliteDb(const SqliteDb&) = delete;
     SqliteDb& operator=(const SqliteDb&) = delete;
 
-    // Runs a statement; returns the engine's error text, empty on success.
-    std::string Exec(const std::string& sql) {
+    // Runs a statement; returns the engine's error text, empty on success. The rows go to
+    // `rows`, each row's columns joined by '|'.
+    std::string Exec(const std::string& sql, std::vector<std::string>* rows = nullptr) {
         char* message = nullptr;
-        if (sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, &message) == SQLITE_OK) return {};
-        std::string text = message ? message : "error";
+        const int rc = sqlite3_exec(db_, sql.c_str(), rows ? &Collect : nullptr, rows, &message);
+        std::string text = rc == SQLITE_OK ? "" : message ? message : "error";
         sqlite3_free(message);
         return text;
     }
-
-    // All rows of a query, each row's columns joined by '|'.
     std::vector<std::string> Rows(const std::string& sql) {
         std::vector<std::string> rows;
-        sqlite3_stmt* stmt = nullptr;
-        if (sqlite3_prepare_v2(db_, sql.c_str(), -1, &stmt, nullptr) != SQLITE_OK) {
-            ADD_FAILURE() << sqlite3_errmsg(db_) << " in " << sql;
-            return rows;
-        }
-        while (sqlite3_step(stmt) == SQLITE_ROW) {
-            std::string row;
-            for (int i = 0; i < sqlite3_column_count(stmt); ++i) {
-                if (i > 0) row += '|';
-                const unsigned char* text = sqlite3_column_text(stmt, i);
-                row += text ? reinterpret_cast<const char*>(text) : "NULL";
-            }
-            rows.push_back(row);
-        }
-        sqlite3_finalize(stmt);
+        EXPECT_EQ(Exec(sql, &rows), "") << sql;
         return rows;
     }
 
 private:
+    static int Collect(void* rows, int count, char** values, char**) {
+        std::string row;
+        for (int i = 0; i < count; ++i)
+            row += (i ? "|" : "") + std::string(values[i] ? values[i] : "NULL");
+        static_cast<std::vector<std::string>*>(rows)->push_back(row);
+        return 0;
+    }
     sqlite3* db_ = nullptr;
 };
 
