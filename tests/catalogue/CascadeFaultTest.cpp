@@ -185,7 +185,9 @@ TEST_F(ReplaceFaultTest, AReplacementThatFailsAnywhereLeavesTheOldRows) {
                 field->FieldName = name;
                 fresh.Add(field);
             }
+            messages.clear();
             EXPECT_EQ(access->UpdateLayerFieldInfo(10, fresh), -1);
+            EXPECT_FALSE(messages.messages().empty());
             ReleaseArrayData(fresh, 0);
             ClearFaults();
             EXPECT_EQ(Fields(), before);

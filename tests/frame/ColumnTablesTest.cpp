@@ -27,7 +27,7 @@ struct RecordCase {
 
 const schema::ColumnDef* FindColumn(const schema::TableDef& table, const std::string& name) {
     for (const schema::ColumnDef& column : table.columns)
-        if (name == column.name) return &column;
+        if (Lower(name) == Lower(column.name)) return &column;
     return nullptr;
 }
 
@@ -118,6 +118,50 @@ const RecordCase kRecords[] = {
     Case<CKGFieldRelation>("GH_FieldsRelConfig"),
     Case<CFieldEnumDef>("GHSJ_FieldEnumDef"),
     Case<CGHPageInfo>("GHGIS_PageInfo"),
+    // System configuration (config/)
+    Case<CMISInfoURL>("GH_MISInfoURL"),
+    Case<CGHMainMenuItem>("GHSJ_MainMenu"),
+    Case<CGHSpecialty>("GHSJ_Specialty"),
+    Case<CGHLayerSpecialty>("GHSJ_GISLayerSpecialty"),
+    Case<CGHFunTypeDef>("GHSJ_GHFunTypeDef"),
+    Case<CGHGisFun>("GHGIS_FunLayerConfig"),
+    // Subjects (subjects/)
+    Case<CGISDefaultSubject>("GHGIS_DefaultSubject"),
+    Case<CGISSubjectClass>("GHGIS_SubjectClass"),
+    Case<CGISApplyClassData>("GHGIS_ApplyClass"),
+    Case<CGISSiteLocation>("GHGIS_SiteLocation"),
+    // Road standards (roads/)
+    Case<CGHLevel>("GHSJ_GHLevelConfig"),
+    Case<CGHMeaning>("GHSJ_GHMeaningConfig"),
+    Case<CGHRoadRadius>("GHSJ_RoadDefaultRadiusConfig"),
+    Case<CGHRoadStandard>("GHSJ_RoadLayerConfig"),
+    Case<CGHRoadStandardBoard>("GHSJ_RoadStandardBoardConfig"),
+    Case<CGHRoadStandardRadius>("GHSJ_RoadStandardRadiusInfoConfig"),
+    Case<CGHRoadBoard>("GHSJ_RoadBoardInfoConfig"),
+    Case<CGHRoadWay>("GHSJ_RoadWayConfig"),
+    Case<CGHRoadWayScene>("GHSJ_RoadWaySceneConfig"),
+    Case<CGHRoadBoardWay>("GHSJ_RoadBoardFieldConfig"),
+    Case<CGHRoadBoardWayWidth>("GHSJ_RoadBoardParaConfig"),
+    Case<CCrossConfigInfo>("GHSJ_RoadCornerOfCrossConfig"),
+    // Red-line settings (redline/) and CAD resources (cad/)
+    Case<CGHRLPhaseSubject>("GHRL_PhaseSubject"),
+    Case<CGHRLFlowMap>("GHRL_FlowMap"),
+    Case<CGHRLEditRight>("GHRL_HXEditRight"),
+    Case<CGHRLFieldMap>("GHRL_FieldMap"),
+    Case<CCADFontStyle>("GH_FontConfig"),
+    Case<CCADLineBlockEntry<1>>("GH_LineBlockConfig"),
+    Case<CKGBaseMap>("GHCAD_FileGroup"),
+    Case<CKGMapWidthIndex>("GHCAD_FileSpatial"),
+    // The MIS database (mis/)
+    Case<CMISSubSystem>("S_SubSystem"),
+    Case<CMISBusiness>("S_Business"),
+    Case<CMISWorkFlowCode>("S_WorkFlows"),
+    Case<CMISWorkFlow>("S_Workflows_Ex"),
+    Case<CMISWorkPhase>("S_FlowPhase"),
+    Case<CMISWorkFlow27>("MWRKFLWDEF"),
+    Case<CMISWorkPhase27>("OAGROUP"),
+    Case<CMISTable>("s_dicttables"),
+    Case<CMISField>("S_DictColumns"),
 };
 
 const schema::TableDef* FindTable(const char* name, schema::Database database) {

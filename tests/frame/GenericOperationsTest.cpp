@@ -24,6 +24,19 @@ protected:
                 name + "', 7, 2, 0.5, 1.25, 1, 0)");
     }
 
+    // Records of GHT_Keyed with the given keys, each named `name`.
+    static CArray<CKeyedItem, CKeyedItem&> Keyed(std::initializer_list<long> ids,
+                                                 const char* name = "") {
+        CArray<CKeyedItem, CKeyedItem&> items;
+        for (long id : ids) {
+            CKeyedItem item;
+            item.ItemID = id;
+            item.Name = name;
+            items.Add(item);
+        }
+        return items;
+    }
+
     CRecordAccess ops{nullptr, CRecordAccess::UpdateFailure::Notice};
     std::unique_ptr<StatementLog> log;
 };
@@ -37,13 +50,8 @@ TEST_F(GenericOperationsTest, ReadOneFillsFromTheFirstRowAndLeavesTheRecordAlone
 
     AddItems({"first", "second"});
     EXPECT_EQ(ops.ReadOneRecordInfo("SELECT * FROM GHT_Item ORDER BY ItemID", &item), 2);
-    EXPECT_EQ(item.Name, "first");
+    EXPECT_EQ(item.Name, "first");  // each member type's read is in the column-table tests
     EXPECT_EQ(item.Code, 7);
-    EXPECT_EQ(item.Small, 2);
-    EXPECT_FLOAT_EQ(item.Ratio, 0.5f);
-    EXPECT_DOUBLE_EQ(item.Weight, 1.25);
-    EXPECT_EQ(item.Active, TRUE);
-    EXPECT_FALSE(item.Flag);
     EXPECT_TRUE(messages.messages().empty());
 }
 
@@ -83,10 +91,7 @@ TEST_F(GenericOperationsTest, ReadMultiAppendsOneKidPerRowInOrder) {
     CTestItem earlier;
     master.Kids.Add(earlier);  // kids already held stay
     EXPECT_EQ(ops.ReadMultiRecordInfo("SELECT * FROM GHT_Kid WHERE MasterID = 3", &master), 1);
-    Exec("INSERT INTO GHT_Kid (MasterID, Name) VALUES (3, 'a')");
-    Exec("INSERT INTO GHT_Kid (MasterID, Name) VALUES (3, 'b')");
-    Exec("INSERT INTO GHT_Kid (MasterID, Name) VALUES (3, 'c')");
-    Exec("INSERT INTO GHT_Kid (MasterID, Name) VALUES (4, 'other')");
+    Insert("GHT_Kid (MasterID, Name)", {"3, 'a'", "3, 'b'", "3, 'c'", "4, 'other'"});
     EXPECT_EQ(
         ops.ReadMultiRecordInfo("SELECT * FROM GHT_Kid WHERE MasterID = 3 ORDER BY KidID", &master),
         2);
@@ -224,21 +229,11 @@ TEST_F(GenericOperationsTest,
 
 TEST_F(GenericOperationsTest, AddAllIsAllOrNothing) {
     Exec("CREATE UNIQUE INDEX GHT_Keyed_Unique ON GHT_Keyed (ItemID)");
-    CArray<CKeyedItem, CKeyedItem&> values;
-    for (long id : {1L, 2L, 3L}) {
-        CKeyedItem item;
-        item.ItemID = id;
-        values.Add(item);
-    }
+    auto values = Keyed({1, 2, 3});
     EXPECT_EQ(ops.AddAllFromValues("SELECT * FROM GHT_Keyed WHERE (1 = -1)", values), 2);
     EXPECT_EQ(Count("GHT_Keyed"), 3);
 
-    CArray<CKeyedItem, CKeyedItem&> clash;
-    for (long id : {4L, 5L, 2L, 6L}) {
-        CKeyedItem item;
-        item.ItemID = id;
-        clash.Add(item);
-    }
+    auto clash = Keyed({4, 5, 2, 6});
     EXPECT_EQ(ops.AddAllFromValues("SELECT * FROM GHT_Keyed WHERE (1 = -1)", clash), -1);
     EXPECT_EQ(messages.messages().size(), 1u);
     EXPECT_EQ(Rows("SELECT ItemID FROM GHT_Keyed ORDER BY ItemID"), (Table{{"1"}, {"2"}, {"3"}}));
@@ -255,15 +250,8 @@ TEST_F(GenericOperationsTest, AddAllIsAllOrNothing) {
 }
 
 TEST_F(GenericOperationsTest, SynchroniseByIdRewritesKeepsAndRemoves) {
-    for (int id : {1, 2, 3})
-        Exec("INSERT INTO GHT_Keyed (ItemID, Name) VALUES (" + std::to_string(id) + ", 'old')");
-    CArray<CKeyedItem, CKeyedItem&> wanted;
-    for (long id : {3L, 5L}) {
-        CKeyedItem item;
-        item.ItemID = id;
-        item.Name = "new";
-        wanted.Add(item);
-    }
+    Insert("GHT_Keyed (ItemID, Name)", {"1, 'old'", "2, 'old'", "3, 'old'"});
+    auto wanted = Keyed({3, 5}, "new");
     EXPECT_EQ(ops.SynchroniseById("SELECT * FROM GHT_Keyed", wanted, "ItemID"), 2);
     EXPECT_EQ(Rows("SELECT ItemID, Name FROM GHT_Keyed ORDER BY ItemID"),
               (Table{{"3", "new"}, {"5", "new"}}));

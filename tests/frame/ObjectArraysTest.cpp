@@ -86,13 +86,5 @@ TEST(ObjectArraysTest, DeleteRemovesOnlyWhatIsThere) {
     EXPECT_EQ(items.GetSize(), 0);
 }
 
-TEST(ObjectArraysTest, AutoReleaseArrayFreesItsRecords) {
-    // Leak checking (ASan) proves the records are freed with the array.
-    CAutoReleaseArray<CTestItem*, CTestItem*&> records;
-    CTestItem* item = Make("owned");
-    records.Add(item);
-    EXPECT_EQ(records.GetSize(), 1);
-}
-
 }  // namespace
 }  // namespace ghdb::test

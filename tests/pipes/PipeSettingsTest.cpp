@@ -27,35 +27,29 @@ protected:
     }
 
     void Fill() {
-        Exec(
-            "INSERT INTO GH_PipeDatasetDef (DatasetID, DatasetName, IsMapSheet, Sequence) VALUES "
-            "(7, 'second', 1, 2), (8, 'first', 0, 1)");
-        Exec(
-            "INSERT INTO GH_PipeTypeDef (PipeName, PipeCode, PipePointLayerID, PipeLineLayerID, "
-            "Sequence) VALUES ('rain', 'YS', 3, 4, 2), ('water', 'JS', 1, 2, 1)");
-        Exec(
-            "INSERT INTO GH_PipeSpecFieldDef (DefName, LayerID, FieldName) VALUES ('a', 1, 'GJ'), "
-            "('b', 2, 'CZ')");
-        Exec(
-            "INSERT INTO GH_PipePredefineFieldDef (PipeCode, PredefineField, LayerID) VALUES "
-            "('JS', 'GJ', 1), ('YS', 'CZ', 2)");
-        Exec(
-            "INSERT INTO GH_PipeLabelBlock (PipeName, PipeCode, BlockXScale) VALUES ('a', 'JS', "
-            "2.5), ('b', 'YS', 0.1)");
-        Exec(
-            "INSERT INTO GH_PipeFuncFontHeiDef (FuncNo, FuncName, FuncFontHei) VALUES (1, 'a', "
-            "2.5), (2, 'b', 0.1)");
-        Exec(
-            "INSERT INTO GH_PipeHStandardDef (PType1, PType2, MType2, HDist) VALUES ('JS', 'YS', "
-            "3, 1.5), ('JS', 'WS', 4, 0.1)");
-        Exec(
-            "INSERT INTO GH_PipeVStandardDef (PType1, PType2, MType2, VDist) VALUES ('JS', 'YS', "
-            "3, 0.15), ('JS', 'WS', 4, 0.1)");
-        Exec(
-            "INSERT INTO GH_PipeCStandardDef (PType, MType, WDeep, DDeep) VALUES ('JS', 1, 0.7, "
-            "1.2), ('YS', 2, 0.1, 0.1)");
+        Insert("GH_PipeDatasetDef (DatasetID, DatasetName, IsMapSheet, Sequence)",
+               {"7, 'second', 1, 2", "8, 'first', 0, 1"});
+        Insert("GH_PipeTypeDef (PipeName, PipeCode, PipePointLayerID, PipeLineLayerID, Sequence)",
+               {"'rain', 'YS', 3, 4, 2", "'water', 'JS', 1, 2, 1"});
+        Insert("GH_PipeSpecFieldDef (DefName, LayerID, FieldName)",
+               {"'a', 1, 'GJ'", "'b', 2, 'CZ'"});
+        Insert("GH_PipePredefineFieldDef (PipeCode, PredefineField, LayerID)",
+               {"'JS', 'GJ', 1", "'YS', 'CZ', 2"});
+        Insert("GH_PipeLabelBlock (PipeName, PipeCode, BlockXScale)",
+               {"'a', 'JS', 2.5", "'b', 'YS', 0.1"});
+        Insert("GH_PipeFuncFontHeiDef (FuncNo, FuncName, FuncFontHei)",
+               {"1, 'a', 2.5", "2, 'b', 0.1"});
+        Insert("GH_PipeHStandardDef (PType1, PType2, MType2, HDist)",
+               {"'JS', 'YS', 3, 1.5", "'JS', 'WS', 4, 0.1"});
+        Insert("GH_PipeVStandardDef (PType1, PType2, MType2, VDist)",
+               {"'JS', 'YS', 3, 0.15", "'JS', 'WS', 4, 0.1"});
+        Insert("GH_PipeCStandardDef (PType, MType, WDeep, DDeep)",
+               {"'JS', 1, 0.7, 1.2", "'YS', 2, 0.1, 0.1"});
     }
 };
+
+// Measures are single precision: 0.1 is read as the single nearest to it.
+constexpr double kSingle = static_cast<double>(0.1f);
 
 TEST_F(PipeSettingsTest, EveryListingReadsItsWholeTableAfreshInItsOrder) {
     Fill();
@@ -95,26 +89,31 @@ TEST_F(PipeSettingsTest, EveryListingReadsItsWholeTableAfreshInItsOrder) {
     EXPECT_EQ(access->GetAllPipeSymbolBlockdDatasets(blocks), 2);
     ASSERT_EQ(blocks.GetSize(), 2);
     EXPECT_EQ(blocks[0]->BlockXScale, 2.5);
+    EXPECT_EQ(blocks[1]->BlockXScale, kSingle);
 
     CAutoReleaseArray<CPipeFontHei*, CPipeFontHei*&> fonts;
     EXPECT_EQ(access->GetAllPipeFuncFontHeidDatasets(fonts), 2);
     ASSERT_EQ(fonts.GetSize(), 2);
     EXPECT_EQ(fonts[1]->FuncNo, 2);
+    EXPECT_EQ(fonts[1]->FuncFontHei, kSingle);
 
     CArray<CHStandardDistDef, CHStandardDistDef> horizontal;
     EXPECT_EQ(access->GetAllHStandardDatasets(horizontal), 2);
     ASSERT_EQ(horizontal.GetSize(), 2);
     EXPECT_EQ(horizontal[0].MType2, 3);
+    EXPECT_EQ(horizontal[1].HDist, kSingle);
 
     CAutoReleaseArray<CVStandardDistDef*, CVStandardDistDef*&> vertical;
     EXPECT_EQ(access->GetAllVStandardDatasets(vertical), 2);
     ASSERT_EQ(vertical.GetSize(), 2);
     EXPECT_EQ(vertical[1]->PType2, "WS");
+    EXPECT_EQ(vertical[1]->VDist, kSingle);
 
     CArray<CCStandardDistDef, CCStandardDistDef&> depths;
     EXPECT_EQ(access->GetAllCStandardDatasets(depths), 2);
     ASSERT_EQ(depths.GetSize(), 2);
     EXPECT_EQ(depths[0].DDeep, static_cast<double>(1.2f));
+    EXPECT_EQ(depths[1].WDeep, kSingle);
 
     EXPECT_EQ(log.statements(), (std::vector<std::string>{
                                     "SELECT * FROM GH_PipeDatasetDef order by Sequence",
@@ -135,29 +134,7 @@ TEST_F(PipeSettingsTest, EveryListingReadsItsWholeTableAfreshInItsOrder) {
     EXPECT_TRUE(horizontal.IsEmpty());
 }
 
-TEST_F(PipeSettingsTest, MeasuresAreSinglePrecisionReadAndWritten) {
-    Fill();
-    constexpr double single = static_cast<double>(0.1f);
-    ASSERT_NE(single, 0.1);
-    CArray<CHStandardDistDef, CHStandardDistDef> horizontal;
-    ASSERT_EQ(access->GetAllHStandardDatasets(horizontal), 2);
-    EXPECT_EQ(horizontal[1].HDist, single);
-    CAutoReleaseArray<CVStandardDistDef*, CVStandardDistDef*&> vertical;
-    ASSERT_EQ(access->GetAllVStandardDatasets(vertical), 2);
-    EXPECT_EQ(vertical[1]->VDist, single);
-    CAutoReleaseArray<CPipeSymbolBlock*, CPipeSymbolBlock*&> blocks;
-    ASSERT_EQ(access->GetAllPipeSymbolBlockdDatasets(blocks), 2);
-    EXPECT_EQ(blocks[1]->BlockXScale, single);
-    CAutoReleaseArray<CPipeFontHei*, CPipeFontHei*&> fonts;
-    ASSERT_EQ(access->GetAllPipeFuncFontHeidDatasets(fonts), 2);
-    EXPECT_EQ(fonts[1]->FuncFontHei, single);
-    CArray<CCStandardDistDef, CCStandardDistDef&> depths;
-    ASSERT_EQ(access->GetAllCStandardDatasets(depths), 2);
-    EXPECT_EQ(depths[1].WDeep, single);
-
-    // What a host writes lands in each member's own column, measures as singles.
-    Exec("DELETE FROM GH_PipeHStandardDef");
-    Exec("DELETE FROM GH_PipeVStandardDef");
+TEST_F(PipeSettingsTest, WhatAHostWritesLandsInEachMembersOwnColumn) {
     Writable<CHStandardDistDef> h;
     h.PType1 = "JS";
     h.MType1 = 1;

@@ -98,54 +98,31 @@ INSTANTIATE_TEST_SUITE_P(EveryTable, RoadReplaceTest, ::testing::ValuesIn(kRepla
 
 using RoadRecordsTest = CatalogueTest;
 
-TEST_F(RoadRecordsTest, StandardsKeepEveryColumnAndTheirLinks) {
+TEST_F(RoadRecordsTest, ReplacingStandardsKeepsTheirLinks) {
     Exec("INSERT INTO GHSJ_RoadStandardBoardConfig (RoadStandardID, RoadBoardID) VALUES (11, 1)");
-    CArray<CGHRoadStandard*, CGHRoadStandard*&> given;
-    CGHRoadStandard* standard = new CGHRoadStandard;
+    CAutoReleaseArray<CGHRoadStandard*, CGHRoadStandard*&> given;
+    auto* standard = new CGHRoadStandard;
     standard->MLayerID = 11;
-    standard->IsCityRoad = true;
-    standard->HasRoadTypes = 6;
-    standard->RLayerID = 12;
-    standard->ELayerID = 13;
-    standard->GLayerID = 14;
-    standard->TLayerID = 15;
     given.Add(standard);
     ASSERT_EQ(access->EditAllGHRoadStandard(given), 2);
-    CArray<CGHRoadStandard*, CGHRoadStandard*&> read;
-    ASSERT_EQ(access->GetAllGHRoadStandard(read), 2);
-    ASSERT_EQ(read.GetSize(), 1);
-    EXPECT_EQ(read[0]->MLayerID, 11);
-    EXPECT_TRUE(read[0]->IsCityRoad);
-    EXPECT_EQ(read[0]->HasRoadTypes, 6);
-    EXPECT_EQ(read[0]->RLayerID, 12);
-    EXPECT_EQ(read[0]->ELayerID, 13);
-    EXPECT_EQ(read[0]->GLayerID, 14);
-    EXPECT_EQ(read[0]->TLayerID, 15);
     EXPECT_EQ(Count("GHSJ_RoadStandardBoardConfig"), 1);
-    ReleaseArrayData(read, 0);
-    ReleaseArrayData(given, 0);
 }
 
 TEST_F(RoadRecordsTest, StandardsUsingALayerInAnyRoleGoSilentlyAndTheirLinksStay) {
-    const char* standards[] = {
-        "12, 1, 2, 3, 4",  "20, 12, 2, 3, 4", "21, 1, 12, 3, 4",
-        "22, 1, 2, 12, 4", "23, 1, 2, 3, 12", "30, 31, 32, 33, 34",
-    };
-    for (const char* values : standards)
-        Exec(std::string("INSERT INTO GHSJ_RoadLayerConfig (MLayerID, RLayerID, ELayerID, "
-                         "GLayerID, TLayerID) VALUES (") +
-             values + ")");
-    Exec("INSERT INTO GHSJ_RoadStandardBoardConfig (RoadStandardID, RoadBoardID) VALUES (20, 1)");
-    Exec(
-        "INSERT INTO GHSJ_RoadStandardRadiusInfoConfig (RoadStandardID, RoadTypeID, RadiusID) "
-        "VALUES (21, 1, 1)");
+    Insert("GHSJ_RoadLayerConfig (MLayerID, RLayerID, ELayerID, GLayerID, TLayerID)",
+           {"12, 1, 2, 3, 4", "20, 12, 2, 3, 4", "21, 1, 12, 3, 4", "22, 1, 2, 12, 4",
+            "23, 1, 2, 3, 12", "30, 31, 32, 33, 34"});
+    Insert("GHSJ_RoadStandardBoardConfig (RoadStandardID, RoadBoardID)", {"20, 1"});
+    Insert("GHSJ_RoadStandardRadiusInfoConfig (RoadStandardID, RoadTypeID, RadiusID)",
+           {"21, 1, 1"});
 
     StatementLog& log = LogStatements();
     EXPECT_EQ(access->DeleteRoadStandByLayerID(12), 2);
-    EXPECT_EQ(log.statements(), std::vector<std::string>{
-                              "delete FROM GHSJ_RoadLayerConfig \t\t\t\t\tWHERE\tMLayerID = 12 OR "
-                              "\t\t\t\t\t\t\tRLayerID = 12 OR \t\t\t\t\t\t\tELayerID = 12 OR "
-                              "\t\t\t\t\t\t\tGLayerID = 12 OR \t\t\t\t\t\t\tTLayerID = 12"});
+    EXPECT_EQ(log.statements(),
+              std::vector<std::string>{
+                  "delete FROM GHSJ_RoadLayerConfig \t\t\t\t\tWHERE\tMLayerID = 12 OR "
+                  "\t\t\t\t\t\t\tRLayerID = 12 OR \t\t\t\t\t\t\tELayerID = 12 OR "
+                  "\t\t\t\t\t\t\tGLayerID = 12 OR \t\t\t\t\t\t\tTLayerID = 12"});
     EXPECT_EQ(Rows("SELECT MLayerID FROM GHSJ_RoadLayerConfig"), (Table{{"30"}}));
     EXPECT_EQ(Count("GHSJ_RoadStandardBoardConfig"), 1);
     EXPECT_EQ(Count("GHSJ_RoadStandardRadiusInfoConfig"), 1);
@@ -155,52 +132,16 @@ TEST_F(RoadRecordsTest, StandardsUsingALayerInAnyRoleGoSilentlyAndTheirLinksStay
     EXPECT_TRUE(messages.messages().empty());
 }
 
-TEST_F(RoadRecordsTest, BoardWaysWidthsAndRadiiOfStandardsReadBackAsStored) {
-    CArray<CGHRoadBoardWay*, CGHRoadBoardWay*&> ways;
-    CGHRoadBoardWay* way = new CGHRoadBoardWay;
-    way->RoadBoardID = 2;
-    way->Sequence = 1;
-    way->RoadWayID = 3;
-    way->Pos = 2;
-    way->Width = 3.5;
-    way->ScenBlockName = "人行道;2";
+TEST_F(RoadRecordsTest, BoardWaysAreStoredAsRecordsOfTheAccessObject) {
+    CAutoReleaseArray<CGHRoadBoardWay*, CGHRoadBoardWay*&> ways;
+    auto* way = new CGHRoadBoardWay;
     ways.Add(way);
     ASSERT_EQ(access->EditAllGHRoadBoardWay(ways), 2);
-    EXPECT_EQ(way->RefDBClassAccess(), access);  // stored as a record: attached
-    CArray<CGHRoadBoardWay*, CGHRoadBoardWay*&> readWays;
-    ASSERT_EQ(access->GetAllGHRoadBoardWay(readWays), 2);
-    ASSERT_EQ(readWays.GetSize(), 1);
-    EXPECT_EQ(readWays[0]->RoadBoardID, 2);
-    EXPECT_EQ(readWays[0]->Sequence, 1);
-    EXPECT_EQ(readWays[0]->RoadWayID, 3);
-    EXPECT_EQ(readWays[0]->Pos, 2);
-    EXPECT_DOUBLE_EQ(readWays[0]->Width, 3.5);
-    EXPECT_EQ(readWays[0]->ScenBlockName, "人行道;2");
-
-    CArray<CGHRoadBoardWayWidth*, CGHRoadBoardWayWidth*&> widths;
-    CGHRoadBoardWayWidth* width = new CGHRoadBoardWayWidth(2, 1, "3.5,4.5");
-    widths.Add(width);
-    ASSERT_EQ(access->EditAllGHRoadBoardWayWidth(widths), 2);
-    EXPECT_EQ(Rows("SELECT * FROM GHSJ_RoadBoardParaConfig"), (Table{{"2", "1", "3.5,4.5"}}));
-
-    CArray<CGHRoadStandardRadius*, CGHRoadStandardRadius*&> radii;
-    CGHRoadStandardRadius* radius = new CGHRoadStandardRadius(11, 1, 7);
-    radii.Add(radius);
-    ASSERT_EQ(access->EditAllGHRoadStandardRadius(radii), 2);
-    EXPECT_EQ(radii[0]->RoadStandardID, 11);
-    EXPECT_EQ(Rows("SELECT RoadStandardID, RoadTypeID, RadiusID FROM "
-                   "GHSJ_RoadStandardRadiusInfoConfig"),
-              (Table{{"11", "1", "7"}}));
-
-    for (auto* array : {&readWays, &ways}) ReleaseArrayData(*array, 0);
-    ReleaseArrayData(widths, 0);
-    ReleaseArrayData(radii, 0);
+    EXPECT_EQ(ways[0]->RefDBClassAccess(), access);
 }
 
 TEST_F(RoadRecordsTest, ScenesAreReadByWayAndSurviveAReplacementOfTheWays) {
-    Exec(
-        "INSERT INTO GHSJ_RoadWaySceneConfig (RoadWayID, ScenBlockName) VALUES (3, 'a'), (3, "
-        "'b'), (4, 'c')");
+    Insert("GHSJ_RoadWaySceneConfig (RoadWayID, ScenBlockName)", {"3, 'a'", "3, 'b'", "4, 'c'"});
     CArray<CGHRoadWayScene*, CGHRoadWayScene*&> scenes;
     EXPECT_EQ(access->GetGHRoadWayScene(3, scenes), 2);
     EXPECT_EQ(scenes.GetSize(), 2);

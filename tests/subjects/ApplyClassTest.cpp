@@ -123,9 +123,7 @@ TEST_F(ApplyClassTest, WritesQuoteNamesAndStoreAllMembersOrNone) {
     EXPECT_EQ(Stored(1), Table{});
 
     // A member is removed by name, kind and object under whatever identifier it is filed.
-    Exec("INSERT INTO GHGIS_ApplyClass VALUES (5, 'It''s', 9, 0)");
-    Exec("INSERT INTO GHGIS_ApplyClass VALUES (6, 'It''s', 9, 0)");
-    Exec("INSERT INTO GHGIS_ApplyClass VALUES (6, 'It''s', 9, 1)");
+    Insert("GHGIS_ApplyClass", {"5, 'It''s', 9, 0", "6, 'It''s', 9, 0", "6, 'It''s', 9, 1"});
     CGISApplyClassData member = Class(0, "It's", {{9, 0}}).ApplyClassData[0];
     EXPECT_EQ(access->DeleteGISApplyClassData(member), 2);
     EXPECT_EQ(Count("GHGIS_ApplyClass"), 1);

@@ -64,6 +64,22 @@ void EmptyServerDatabase(Connection& connection) {
 
 }  // namespace
 
+Table RowsOf(const ConnectionPtr& connection, const std::string& sql) {
+    Recordset rs;
+    rs.Open(sql.c_str(), connection, adOpenKeyset, adLockReadOnly, adCmdText);
+    Table rows;
+    FieldsPtr fields = rs.GetFields();
+    for (; !rs.EndOfFile(); rs.MoveNext()) {
+        std::vector<std::string> row;
+        for (long i = 0; i < fields->GetCount(); ++i) {
+            const _variant_t& v = fields->GetItem(i)->GetValue();
+            row.push_back(v.vt == VT_NULL ? "<null>" : VariantToText(v).value_or("<blob>"));
+        }
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
 bool OnSqlite() {
     return ServerConnection() == nullptr;
 }
@@ -104,19 +120,7 @@ void DatabaseTest::Exec(const std::string& sql) {
 }
 
 Table DatabaseTest::Rows(const std::string& sql) {
-    Recordset rs;
-    rs.Open(sql.c_str(), own_, adOpenKeyset, adLockReadOnly, adCmdText);
-    Table rows;
-    FieldsPtr fields = rs.GetFields();
-    for (; !rs.EndOfFile(); rs.MoveNext()) {
-        std::vector<std::string> row;
-        for (long i = 0; i < fields->GetCount(); ++i) {
-            const _variant_t& v = fields->GetItem(i)->GetValue();
-            row.push_back(v.vt == VT_NULL ? "<null>" : VariantToText(v).value_or("<blob>"));
-        }
-        rows.push_back(std::move(row));
-    }
-    return rows;
+    return RowsOf(own_, sql);
 }
 
 void DatabaseTest::InjectFault(const std::string& table, const std::string& event, Failure failure,

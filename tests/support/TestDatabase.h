@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -13,6 +14,9 @@ namespace ghdb::test {
 
 // Rows of a query, each as text values (NULL as "<null>").
 using Table = std::vector<std::vector<std::string>>;
+
+// The rows of a query run on `connection`.
+Table RowsOf(const ConnectionPtr& connection, const std::string& sql);
 
 // Every statement a connection runs while the log is alive, in order.
 class StatementLog {
@@ -65,6 +69,11 @@ protected:
 
     // Runs a statement on a connection of the test's own (not the access object's).
     void Exec(const std::string& sql);
+    // One row per value list, e.g. Insert("GH_ConfigInfo (ConfigItemName)", {"'A'", "'B'"}).
+    void Insert(const std::string& tableAndColumns, std::initializer_list<const char*> rows) {
+        for (const char* row : rows)
+            Exec("INSERT INTO " + tableAndColumns + " VALUES (" + row + ")");
+    }
     Table Rows(const std::string& sql);
     long Count(const std::string& table, const std::string& where = "");
     // Logs every statement the access object's connection runs from now on.

@@ -3,22 +3,14 @@
 #include <sstream>
 #include <string>
 
-#include "support/TestDatabase.h"
+#include "catalogue/CatalogueFixture.h"
 #include "tools/ghdb/TreePrinter.h"
 
 namespace ghdb::test {
 namespace {
 
-class TreePrinterTest : public DatabaseTest {
+class TreePrinterTest : public CatalogueTest {
 protected:
-    long AddGroup(const char* name, long parentId) {
-        CGISLayerGroup group;
-        group.LayerGroupName = name;
-        group.ParentGroupID = parentId;
-        EXPECT_EQ(access->AddLayerGroup(group), 2);
-        return group.LayerGroupID;
-    }
-
     void AddLayer(long groupId, long layerId, const char* name, const char* alias, long shape,
                   int fieldCount) {
         CGISLayer layer;
@@ -44,13 +36,13 @@ protected:
 };
 
 TEST_F(TreePrinterTest, ShowsGroupsThenLayersInDisplayOrderWithKindsAndFieldCounts) {
-    const long planning = AddGroup("规划", -1);
+    const long planning = AddGroup("规划");
     const long roads = AddGroup("道路", planning);
     AddGroup("空组", roads);
     AddLayer(roads, 2, "GH_ZGD", "主干道", 1, 3);
     AddLayer(roads, 1, "GH_ZJ", "", 3, 1);  // no alias: the name is shown
     AddLayer(planning, 3, "GH_DK", "地块", 2, 0);
-    const long survey = AddGroup("现状", -1);
+    const long survey = AddGroup("现状");
     AddLayer(survey, 4, "XZ_YX", "影像", 4, 2);
     AddLayer(survey, 5, "XZ_QT", "其他", 9, 1);
     ASSERT_EQ(access->AddGISLayerToOneGroup(2, survey), 2);  // one layer under two groups
@@ -72,7 +64,7 @@ TEST_F(TreePrinterTest, ShowsGroupsThenLayersInDisplayOrderWithKindsAndFieldCoun
 // Group keys come from the database, so a loop needs a row written by hand: a group keyed -1,
 // whose children are the root groups, hanging under a root group.
 TEST_F(TreePrinterTest, AGroupOnALoopIsShownOnceAndNotEnteredAgain) {
-    const long root = AddGroup("根", -1);
+    const long root = AddGroup("根");
     Exec(
         "INSERT INTO GHGIS_LayerGroup (LayerGroupID, ParentGroupID, DispOrder, LayerGroupName) "
         "VALUES (-1, " +
@@ -85,7 +77,7 @@ TEST_F(TreePrinterTest, AGroupOnALoopIsShownOnceAndNotEnteredAgain) {
 }
 
 TEST_F(TreePrinterTest, WritesWhatItCanReadAndReportsTheRest) {
-    const long root = AddGroup("根", -1);
+    const long root = AddGroup("根");
     AddLayer(root, 1, "L", "图层", 0, 2);
     Exec("DROP TABLE GH_FieldInfo");
     EXPECT_EQ(Tree(false),

@@ -1,9 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
-#include "ghdb.h"
-#include "support/TestDatabase.h"
+#include "support/ServerSession.h"
 
 namespace ghdb {
 namespace {
@@ -11,15 +8,11 @@ namespace {
 using test::Table;
 
 // Runs against the server database that GHDB_TEST_CONNECTION names, when it is PostgreSQL.
-class PostgresSession : public ::testing::Test {
+class PostgresSession : public test::ServerSession {
 protected:
     void SetUp() override {
-        const char* server = std::getenv("GHDB_TEST_CONNECTION");
-        if (!server || !*server) GTEST_SKIP() << "GHDB_TEST_CONNECTION names no server database";
-        connection = Connection::Create();
-        connection->Open(server);
-        if (connection->GetEngine() != schema::Engine::PostgreSQL)
-            GTEST_SKIP() << "GHDB_TEST_CONNECTION is not a PostgreSQL database";
+        Connect(false);
+        if (IsSkipped()) return;
         Exec("DROP TABLE IF EXISTS odbc_keyed");
         Exec("DROP TABLE IF EXISTS odbc_loose");
         Exec(
@@ -30,40 +23,10 @@ protected:
             "CREATE TABLE odbc_loose ( \t[A] [int] NULL, \t[B] [varchar](50) COLLATE "
             "Chinese_PRC_CI_AS NULL, \t[C] [real] NULL )");
     }
-
-    void Exec(const std::string& sql) { connection->Execute(sql.c_str(), nullptr, adCmdText); }
-
-    RecordsetPtr Open(const std::string& sql) {
-        RecordsetPtr rs = Recordset::Create();
-        rs->Open(sql.c_str(), connection, adOpenKeyset, adLockOptimistic, adCmdText);
-        return rs;
-    }
-
-    // The rows of a query, each as text values (NULL as "<null>").
-    Table Rows(const std::string& sql) {
-        RecordsetPtr rs = Open(sql);
-        Table rows;
-        for (; !rs->EndOfFile(); rs->MoveNext()) {
-            std::vector<std::string> row;
-            for (long i = 0; i < rs->GetFields()->GetCount(); ++i) {
-                const _variant_t& v = rs->GetFields()->GetItem(i)->GetValue();
-                row.push_back(v.vt == VT_NULL ? "<null>" : VariantToText(v).value_or("<bytes>"));
-            }
-            rows.push_back(row);
-        }
-        return rows;
-    }
-
-    std::string LastError() {
-        const Errors& errors = connection->GetErrors();
-        return errors.GetCount() ? errors.GetItem(errors.GetCount() - 1).Description : "";
-    }
-
-    ConnectionPtr connection;
 };
 
 TEST_F(PostgresSession, InsertReadsTheAssignedIdentityAndStoredValuesBack) {
-    RecordsetPtr rs = Open("SELECT * FROM odbc_keyed WHERE (1 = -1)");
+    RecordsetPtr rs = Query("SELECT * FROM odbc_keyed WHERE (1 = -1)");
     Field* id = rs->GetFields()->GetItem("ID");
     EXPECT_TRUE(id->IsIdentity());
     EXPECT_FALSE(rs->GetFields()->GetItem("Name")->IsIdentity());
@@ -95,7 +58,7 @@ TEST_F(PostgresSession, InsertReadsTheAssignedIdentityAndStoredValuesBack) {
 
 TEST_F(PostgresSession, UpdateAndDeleteFindTheRowByItsKey) {
     Exec("INSERT INTO odbc_keyed (Name, Amount) VALUES ('a', 1), ('b', 2), ('c', 3)");
-    RecordsetPtr rs = Open("SELECT * FROM odbc_keyed ORDER BY ID");
+    RecordsetPtr rs = Query("SELECT * FROM odbc_keyed ORDER BY ID");
     rs->MoveNext();
     rs->GetFields()->GetItem("Name")->PutValue(_variant_t("B2"));
     rs->GetFields()->GetItem("Amount")->PutValue(_variant_t("7"));  // converted by the column
@@ -111,17 +74,18 @@ TEST_F(PostgresSession, UpdateAndDeleteFindTheRowByItsKey) {
     Exec("DELETE FROM odbc_keyed WHERE Name = 'a'");
     rs->GetFields()->GetItem("Name")->PutValue(_variant_t("gone"));
     EXPECT_THROW(rs->Update(), _com_error);
-    EXPECT_EQ(LastError(),
+    EXPECT_EQ(LastError().Description,
               "Row cannot be located for updating. Some values may have been changed since it "
               "was last read.");
     rs->CancelUpdate();
     EXPECT_THROW(rs->Delete(), _com_error);
-    EXPECT_EQ(LastError(), "Row handle referred to a deleted row or a row marked for deletion.");
+    EXPECT_EQ(LastError().Description,
+              "Row handle referred to a deleted row or a row marked for deletion.");
 }
 
 TEST_F(PostgresSession, TableWithoutKeyIsChangedByTheRowsOriginalValues) {
     Exec("INSERT INTO odbc_loose VALUES (1, 'x', 0.1), (1, 'x', 0.1), (2, NULL, NULL)");
-    RecordsetPtr rs = Open("SELECT * FROM odbc_loose ORDER BY A");
+    RecordsetPtr rs = Query("SELECT * FROM odbc_loose ORDER BY A");
     // One of two equal rows changes, not both.
     rs->GetFields()->GetItem("B")->PutValue(_variant_t("y"));
     rs->Update();
@@ -143,7 +107,7 @@ TEST_F(PostgresSession, TableWithoutKeyIsChangedByTheRowsOriginalValues) {
     Exec("UPDATE odbc_loose SET C = 9");
     rs->GetFields()->GetItem("A")->PutValue(_variant_t(5));
     EXPECT_THROW(rs->Update(), _com_error);
-    EXPECT_EQ(LastError(),
+    EXPECT_EQ(LastError().Description,
               "Row cannot be located for updating. Some values may have been changed since it "
               "was last read.");
 }
@@ -154,8 +118,8 @@ TEST_F(PostgresSession, AFailingStatementInATransactionSparesTheOthers) {
         Transaction transaction(*connection, TransactionKind::Cascade);
         Exec("INSERT INTO odbc_loose (A) VALUES (1)");
         EXPECT_THROW(Exec("INSERT INTO odbc_no_such_table (A) VALUES (2)"), _com_error);
-        EXPECT_NE(LastError().find("odbc_no_such_table"), std::string::npos);
-        EXPECT_THROW(Open("SELECT nonsense FROM odbc_loose"), _com_error);
+        EXPECT_NE(LastError().Description.find("odbc_no_such_table"), std::string::npos);
+        EXPECT_THROW(Query("SELECT nonsense FROM odbc_loose"), _com_error);
         Exec("INSERT INTO odbc_loose (A) VALUES (3)");
         {
             Transaction inner(*connection);

@@ -38,63 +38,49 @@ TEST(SqlServerDriverChoice, ADriverKeyInTheStringWins) {
     EXPECT_EQ(Chosen("Provider=SQLOLEDB;Driver=MyTds", {}), "MyTds");
 }
 
-TEST(SqlServerOdbcString, MapsTheFourParametersForTheMicrosoftDriver) {
-    const ConnectionString oleDb(
-        "Provider=SQLOLEDB;Data Source=db01,1444;Initial Catalog=PlanConfig;User ID=sa;"
-        "Password=secret");
-    EXPECT_EQ(SqlServerOdbcString(oleDb, "ODBC Driver 17 for SQL Server"),
-              "Driver={ODBC Driver 17 for SQL Server};Server=db01,1444;Database=PlanConfig;UID=sa;"
-              "PWD=secret;");
-}
-
-TEST(SqlServerOdbcString, FreeTdsGetsThePortSeparatelyAndUtf8Text) {
-    const ConnectionString oleDb(
-        "Provider=SQLOLEDB;Data Source=tcp:db01,1444;Initial Catalog=PlanConfig;User ID=sa;"
-        "Password=secret");
-    EXPECT_EQ(SqlServerOdbcString(oleDb, "FreeTDS"),
-              "Driver={FreeTDS};Server=db01;Port=1444;TDS_Version=7.4;ClientCharset=UTF-8;"
-              "Database=PlanConfig;UID=sa;PWD=secret;");
-    EXPECT_EQ(
-        SqlServerOdbcString(ConnectionString("Provider=SQLOLEDB;Data Source=(local)"), "FreeTDS"),
-        "Driver={FreeTDS};Server=localhost;TDS_Version=7.4;ClientCharset=UTF-8;");
-}
-
-TEST(SqlServerOdbcString, Driver18TrustsTheServerOnlyWhenEncryptionIsNotMentioned) {
-    const char* driver = "ODBC Driver 18 for SQL Server";
-    EXPECT_EQ(SqlServerOdbcString(ConnectionString("Provider=SQLOLEDB;Data Source=db"), driver),
-              "Driver={ODBC Driver 18 for SQL Server};Server=db;TrustServerCertificate=yes;");
-    EXPECT_EQ(
-        SqlServerOdbcString(
-            ConnectionString("Provider=MSOLEDBSQL;Data Source=db;Use Encryption for Data=True"),
-            driver),
-        "Driver={ODBC Driver 18 for SQL Server};Server=db;Encrypt=yes;");
-    EXPECT_EQ(SqlServerOdbcString(
-                  ConnectionString("Provider=MSOLEDBSQL;Data Source=db;TrustServerCertificate=no"),
-                  driver),
-              "Driver={ODBC Driver 18 for SQL Server};Server=db;TrustServerCertificate=no;");
-    EXPECT_EQ(SqlServerOdbcString(ConnectionString("Provider=SQLOLEDB;Data Source=db"),
-                                  "ODBC Driver 17 for SQL Server"),
-              "Driver={ODBC Driver 17 for SQL Server};Server=db;");
-}
-
-TEST(SqlServerOdbcString, QuotesValuesThatWouldEndEarly) {
-    const ConnectionString oleDb(
-        "Provider=SQLOLEDB;Data Source=db;User ID=planner;Password=\"a;b}c\"");
-    EXPECT_EQ(SqlServerOdbcString(oleDb, "FreeTDS"),
-              "Driver={FreeTDS};Server=db;TDS_Version=7.4;ClientCharset=UTF-8;UID=planner;"
-              "PWD={a;b}}c};");
-}
-
-TEST(SqlServerOdbcString, EmptyUserLeavesTheCredentialsOutAndIntegratedSecurityIsKept) {
-    // EncodeConnectionString writes every key, empty or not.
-    EXPECT_EQ(SqlServerOdbcString(ConnectionString("Provider=SQLOLEDB;Data Source=db;Initial "
-                                                   "Catalog=;User ID=;Password="),
-                                  "ODBC Driver 17 for SQL Server"),
-              "Driver={ODBC Driver 17 for SQL Server};Server=db;");
-    EXPECT_EQ(SqlServerOdbcString(
-                  ConnectionString("Provider=SQLNCLI11;Server=db;Integrated Security=SSPI"),
-                  "ODBC Driver 17 for SQL Server"),
-              "Driver={ODBC Driver 17 for SQL Server};Server=db;Trusted_Connection=yes;");
+TEST(SqlServerOdbcString, MapsTheParametersForEachDriver) {
+    const char* v17 = "ODBC Driver 17 for SQL Server";
+    const char* v18 = "ODBC Driver 18 for SQL Server";
+    struct Case {
+        const char* oleDb;
+        const char* driver;
+        const char* odbc;
+    };
+    for (const Case& c : {
+             Case{"Provider=SQLOLEDB;Data Source=db01,1444;Initial Catalog=PlanConfig;User ID=sa;"
+                  "Password=secret",
+                  v17,
+                  "Driver={ODBC Driver 17 for SQL Server};Server=db01,1444;Database=PlanConfig;"
+                  "UID=sa;PWD=secret;"},
+             // FreeTDS gets the port separately and UTF-8 text.
+             Case{"Provider=SQLOLEDB;Data Source=tcp:db01,1444;Initial Catalog=PlanConfig;User "
+                  "ID=sa;Password=secret",
+                  "FreeTDS",
+                  "Driver={FreeTDS};Server=db01;Port=1444;TDS_Version=7.4;ClientCharset=UTF-8;"
+                  "Database=PlanConfig;UID=sa;PWD=secret;"},
+             Case{"Provider=SQLOLEDB;Data Source=(local)", "FreeTDS",
+                  "Driver={FreeTDS};Server=localhost;TDS_Version=7.4;ClientCharset=UTF-8;"},
+             // Driver 18 trusts the server only when encryption is not mentioned.
+             Case{"Provider=SQLOLEDB;Data Source=db", v18,
+                  "Driver={ODBC Driver 18 for SQL Server};Server=db;TrustServerCertificate=yes;"},
+             Case{"Provider=MSOLEDBSQL;Data Source=db;Use Encryption for Data=True", v18,
+                  "Driver={ODBC Driver 18 for SQL Server};Server=db;Encrypt=yes;"},
+             Case{"Provider=MSOLEDBSQL;Data Source=db;TrustServerCertificate=no", v18,
+                  "Driver={ODBC Driver 18 for SQL Server};Server=db;TrustServerCertificate=no;"},
+             Case{"Provider=SQLOLEDB;Data Source=db", v17,
+                  "Driver={ODBC Driver 17 for SQL Server};Server=db;"},
+             // Values that would end early are quoted.
+             Case{"Provider=SQLOLEDB;Data Source=db;User ID=planner;Password=\"a;b}c\"", "FreeTDS",
+                  "Driver={FreeTDS};Server=db;TDS_Version=7.4;ClientCharset=UTF-8;UID=planner;"
+                  "PWD={a;b}}c};"},
+             // An empty user leaves the credentials out (EncodeConnectionString writes every
+             // key, empty or not); integrated security is kept.
+             Case{"Provider=SQLOLEDB;Data Source=db;Initial Catalog=;User ID=;Password=", v17,
+                  "Driver={ODBC Driver 17 for SQL Server};Server=db;"},
+             Case{"Provider=SQLNCLI11;Server=db;Integrated Security=SSPI", v17,
+                  "Driver={ODBC Driver 17 for SQL Server};Server=db;Trusted_Connection=yes;"},
+         })
+        EXPECT_EQ(SqlServerOdbcString(ConnectionString(c.oleDb), c.driver), c.odbc) << c.oleDb;
 }
 
 TEST(OdbcValue, BracesOnlyWhatNeedsThem) {

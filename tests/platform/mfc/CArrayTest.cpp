@@ -33,7 +33,7 @@ std::vector<T> Items(const CArray<T, A>& array) {
     return std::vector<T>(array.begin(), array.end());
 }
 
-TEST(CArrayTest, AddReturnsIndicesAndInsertAtKeepsOrder) {
+TEST(CArrayTest, AddReturnsIndicesAndInsertAtKeepsOrderOrGrowsWithZeroedSlots) {
     CArray<long, long> a;
     EXPECT_TRUE(a.IsEmpty());
     EXPECT_EQ(a.GetUpperBound(), -1);
@@ -51,9 +51,8 @@ TEST(CArrayTest, AddReturnsIndicesAndInsertAtKeepsOrder) {
     EXPECT_EQ(a.GetSize(), 9);
     EXPECT_EQ(a.GetCount(), 9);
     EXPECT_EQ(a.GetUpperBound(), 8);
-}
 
-TEST(CArrayTest, InsertAtBeyondTheEndGrowsWithZeroedSlots) {
+    // Inserting beyond the end grows the array with zeroed slots.
     CArray<Record*, Record*&> pointers;
     Record record;
     Record* p = &record;
@@ -115,7 +114,7 @@ TEST(CArrayTest, SetSizeGrowsShrinksAndKeepsGrowBy) {
     EXPECT_EQ(a.GetGrowBy(), 10);
 }
 
-TEST(CArrayTest, AppendAndCopyIncludingThemselves) {
+TEST(CArrayTest, AppendCopyAndAddFromThemselves) {
     CArray<CString> a;
     a.Add("x");
     a.Add("y");
@@ -138,19 +137,18 @@ TEST(CArrayTest, AppendAndCopyIncludingThemselves) {
     EXPECT_EQ(b.Append(empty), 4);
     b.Copy(empty);
     EXPECT_TRUE(b.IsEmpty());
-}
 
-TEST(CArrayTest, ElementsOfTheArrayItselfCanBeAddedWhileItGrows) {
-    CArray<CString> a;
-    a.Add(CString('s', 40));  // too long for the small-string buffer
-    for (int i = 0; i < 100; ++i) a.Add(a[0]);
-    a.InsertAt(0, a[a.GetUpperBound()], 3);
-    a.SetAtGrow(500, a[1]);
-    a.InsertAt(700, a[2]);
-    EXPECT_EQ(a.GetSize(), 701);
-    EXPECT_EQ(a[500], a[0]);
-    EXPECT_EQ(a[700], a[0]);
-    EXPECT_TRUE(a[600].IsEmpty());
+    // Elements of the array itself can be added while it grows.
+    CArray<CString> grown;
+    grown.Add(CString('s', 40));  // too long for the small-string buffer
+    for (int i = 0; i < 100; ++i) grown.Add(grown[0]);
+    grown.InsertAt(0, grown[grown.GetUpperBound()], 3);
+    grown.SetAtGrow(500, grown[1]);
+    grown.InsertAt(700, grown[2]);
+    EXPECT_EQ(grown.GetSize(), 701);
+    EXPECT_EQ(grown[500], grown[0]);
+    EXPECT_EQ(grown[700], grown[0]);
+    EXPECT_TRUE(grown[600].IsEmpty());
 }
 
 TEST(CArrayTest, ElementAccessOutsideTheArrayThrows) {
@@ -172,21 +170,6 @@ TEST(CArrayTest, ElementAccessOutsideTheArrayThrows) {
     EXPECT_EQ(*a.GetData(), 12);
     a.SetAtGrow(2, 3);
     EXPECT_EQ(Items(a), (std::vector<int>{12, 0, 3}));
-}
-
-TEST(CArrayTest, NamedArraysTakeWhatMfcHostsPass) {
-    CStringArray names;
-    EXPECT_EQ(names.Add("图层"), 0);
-    EXPECT_EQ(names.Add(CString("道路")), 1);
-    names.InsertAt(0, "first");
-    EXPECT_EQ(names[1], "图层");
-
-    CUIntArray ids;
-    ids.Add(3);
-    ids.Add(4);
-    UINT sum = 0;
-    for (UINT id : ids) sum += id;
-    EXPECT_EQ(sum, 7U);
 }
 
 }  // namespace

@@ -18,75 +18,38 @@ static_assert(std::is_nothrow_move_assignable_v<CString>);
 static_assert(sizeof(CString) == sizeof(std::string),
               "a CString must cost what a std::string does");
 
-TEST(CStringFormat, StatementTemplatesTakeLongShortBoolAndCStringArguments) {
-    CString sql;
-    sql.Format("SELECT * FROM T WHERE (ID = %d) AND (Name='%s')", 5L, CString("a"));
-    EXPECT_EQ(sql, "SELECT * FROM T WHERE (ID = 5) AND (Name='a')");
-
+TEST(CStringFormat, StatementTemplatesComeOutByteForByte) {
     const short kind = -3;
     const bool flag = true;
     const BOOL set = FALSE;
     const UINT id = 4000000000U;
-    sql.Format("%d|%d|%d|%u|%s", kind, flag, set, id, "text");
-    EXPECT_EQ(sql, "-3|1|0|4000000000|text");
-}
+    const char* none = nullptr;
+    EXPECT_EQ(FormatString("(ID = %d) AND (Name='%s')", 5L, CString("a")),
+              "(ID = 5) AND (Name='a')");
+    EXPECT_EQ(FormatString("%d|%d|%d|%u|%s", kind, flag, set, id, "text"),
+              "-3|1|0|4000000000|text");
+    // Tabs, doubled blanks and a trailing blank survive.
+    EXPECT_EQ(
+        FormatString("ON \t\tA.ID = B.ID \t\tWHERE  (B.G = %d)  AND (%s) ", 12L, CString("X")),
+        "ON \t\tA.ID = B.ID \t\tWHERE  (B.G = 12)  AND (X) ");
+    EXPECT_EQ(FormatString("(SubjectID = %d%s)", 9L, CString(" AND O <> -1")),
+              "(SubjectID = 9 AND O <> -1)");
+    EXPECT_EQ(FormatString("(SubjectID = %d%s)", 9L, CString()), "(SubjectID = 9)");
+    EXPECT_EQ(FormatString("%.2f|%.2f|100%%", 3.14159, 2.0), "3.14|2.00|100%");
+    EXPECT_EQ(FormatString("[%-5s][%5s][%.2s]", CString("ab"), CString("cd"), CString("efgh")),
+              "[ab   ][   cd][ef]");
+    EXPECT_NE(FormatString("[%s]", none).Find('['), -1);  // without reading through the pointer
+    EXPECT_EQ(fmt::format("<{}>|{:>4}", CString("中文"), CString("ab")), "<中文>|  ab");
 
-TEST(CStringFormat, TabsDoubledAndTrailingBlanksSurviveByteForByte) {
-    CString sql;
-    sql.Format(
-        "SELECT * FROM A INNER JOIN B ON \t\t\t\tA.ID = B.ID \t\t\t\tWHERE  (B.G = %d)  AND (%s) ",
-        12L, CString("X = 1"));
-    EXPECT_EQ(sql.str(),
-              "SELECT * FROM A INNER JOIN B ON \t\t\t\tA.ID = B.ID \t\t\t\tWHERE  (B.G = 12)  AND "
-              "(X = 1) ");
-}
-
-TEST(CStringFormat, AdjacentPlaceholdersFloatsAndEmptyArguments) {
-    CString sql;
-    sql.Format("(SubjectID = %d%s)", 9L, CString(" AND Order <> -1"));
-    EXPECT_EQ(sql, "(SubjectID = 9 AND Order <> -1)");
-    sql.Format("(SubjectID = %d%s)", 9L, CString());
-    EXPECT_EQ(sql, "(SubjectID = 9)");
-
-    sql.Format("%.2f", 3.14159);
-    EXPECT_EQ(sql, "3.14");
-    sql.Format("%.2f", 2.0);
-    EXPECT_EQ(sql, "2.00");
-    sql.Format("100%%");
-    EXPECT_EQ(sql, "100%");
-}
-
-TEST(CStringFormat, CStringArgumentsHonourWidthAndPrecision) {
-    CString s;
-    s.Format("[%-5s][%5s][%.2s]", CString("ab"), CString("cd"), CString("efgh"));
-    EXPECT_EQ(s, "[ab   ][   cd][ef]");
-}
-
-TEST(CStringFormat, SelfAsArgumentAndAppendFormat) {
     CString s("x");
     s.Format("%s-%s", s, s);
-    EXPECT_EQ(s, "x-x");
     s.AppendFormat(" %d", 42);
-    s.AppendFormat("%s", "!");
-    EXPECT_EQ(s, "x-x 42!");
-    EXPECT_EQ(FormatString("%s = %d", CString("LayerID"), 7L), "LayerID = 7");
-}
-
-TEST(CStringFormat, ArgumentsThatDoNotFitThrowInsteadOfMisbehaving) {
-    CString s("kept");
+    EXPECT_EQ(s, "x-x 42");
+    // Arguments that do not fit throw and leave the text alone.
     EXPECT_THROW(s.Format("%d", CString("12")), fmt::format_error);
     EXPECT_THROW(s.Format("%s", 1.5), fmt::format_error);
     EXPECT_THROW(s.Format("%d %d", 1), fmt::format_error);
-    EXPECT_EQ(s, "kept");
-
-    const char* none = nullptr;
-    s.Format("[%s]", none);
-    EXPECT_NE(s.Find('['), -1);  // formatted, without reading through the null pointer
-}
-
-TEST(CStringFormat, WorksAsFmtArgument) {
-    EXPECT_EQ(fmt::format("<{}>", CString("中文")), "<中文>");
-    EXPECT_EQ(fmt::format("{:>4}", CString("ab")), "  ab");
+    EXPECT_EQ(s, "x-x 42");
 }
 
 TEST(CStringConstruction, NullPointersGiveEmptyTextAndPointersAreNeverNull) {
@@ -109,7 +72,7 @@ TEST(CStringConstruction, NullPointersGiveEmptyTextAndPointersAreNeverNull) {
     EXPECT_EQ(CString(std::string_view("sv")), "sv");
 }
 
-TEST(CStringExtract, LeftMidRightClampLikeMfc) {
+TEST(CStringExtract, LeftMidRightClampLikeMfcAndElementsAreBoundsChecked) {
     const CString s("abcdef");
     EXPECT_EQ(s.Left(2), "ab");
     EXPECT_EQ(s.Left(-1), "");
@@ -129,18 +92,17 @@ TEST(CStringExtract, LeftMidRightClampLikeMfc) {
     EXPECT_EQ(s.Right(2), "ef");
     EXPECT_EQ(s.Right(-2), "");
     EXPECT_EQ(s.Right(100), "abcdef");
-}
 
-TEST(CStringExtract, ElementAccessIsBoundsChecked) {
-    CString s("ab");
-    EXPECT_EQ(s.GetAt(1), 'b');
-    EXPECT_EQ(s[2], '\0');
-    EXPECT_THROW(s.GetAt(3), std::out_of_range);
-    EXPECT_THROW(s.GetAt(-1), std::out_of_range);
-    s.SetAt(0, 'x');
-    EXPECT_EQ(s, "xb");
-    EXPECT_THROW(s.SetAt(2, 'y'), std::out_of_range);
-    EXPECT_EQ(s, "xb");
+    // Element access is bounds-checked.
+    CString e("ab");
+    EXPECT_EQ(e.GetAt(1), 'b');
+    EXPECT_EQ(e[2], '\0');
+    EXPECT_THROW(e.GetAt(3), std::out_of_range);
+    EXPECT_THROW(e.GetAt(-1), std::out_of_range);
+    e.SetAt(0, 'x');
+    EXPECT_EQ(e, "xb");
+    EXPECT_THROW(e.SetAt(2, 'y'), std::out_of_range);
+    EXPECT_EQ(e, "xb");
 }
 
 TEST(CStringSearch, FindReverseFindAndFindOneOf) {
@@ -193,7 +155,7 @@ TEST(CStringTrim, WhiteSpaceSingleCharactersAndSets) {
     EXPECT_EQ(s.Trim(), "数据库");
 }
 
-TEST(CStringCompare, ByteWiseOrderInBothDirections) {
+TEST(CStringCompare, ByteWiseOrderAndAsciiFoldingWithoutCase) {
     const CString a("abc");
     EXPECT_TRUE(a == "abc");
     EXPECT_TRUE("abc" == a);
@@ -212,9 +174,8 @@ TEST(CStringCompare, ByteWiseOrderInBothDirections) {
     EXPECT_EQ(byName.begin()->second, 1);
     std::unordered_set<CString> names{"x", "y"};
     EXPECT_EQ(names.count(CString("x")), 1U);
-}
 
-TEST(CStringCompare, CompareNoCaseFoldsAsciiAndLeavesMultiByteTextAlone) {
+    // CompareNoCase folds ASCII only.
     EXPECT_EQ(CString("LayerName").CompareNoCase("LAYERNAME"), 0);
     EXPECT_EQ(CString("数据库Error").CompareNoCase("数据库ERROR"), 0);
     EXPECT_NE(CString("数据库").CompareNoCase("数据"), 0);
@@ -232,7 +193,7 @@ TEST(CStringCompare, CompareNoCaseFoldsAsciiAndLeavesMultiByteTextAlone) {
     EXPECT_EQ(mixed.MakeLower(), "abc中文def");
 }
 
-TEST(CStringEdit, ReplaceCountsNonOverlappingMatches) {
+TEST(CStringEdit, ReplaceInsertDeleteAndConcatenate) {
     CString s("O'Brien's");
     EXPECT_EQ(s.Replace("'", "''"), 2);
     EXPECT_EQ(s, "O''Brien''s");
@@ -257,10 +218,9 @@ TEST(CStringEdit, ReplaceCountsNonOverlappingMatches) {
     EXPECT_EQ(s, "a/b/c");
     EXPECT_EQ(s.Remove('/'), 2);
     EXPECT_EQ(s, "abc");
-}
 
-TEST(CStringEdit, InsertAndDeleteClampTheirIndex) {
-    CString s("ac");
+    // Insert and Delete clamp their index.
+    s = "ac";
     EXPECT_EQ(s.Insert(1, "b"), 3);
     EXPECT_EQ(s.Insert(-5, "<"), 4);
     EXPECT_EQ(s.Insert(99, '>'), 5);
@@ -273,11 +233,9 @@ TEST(CStringEdit, InsertAndDeleteClampTheirIndex) {
     EXPECT_EQ(s.Delete(0, -1), 2);
     EXPECT_EQ(s.Delete(-1, 1), 1);
     EXPECT_EQ(s, "b");
-}
 
-TEST(CStringEdit, ConcatenationInAllOrders) {
     const CString a("a");
-    CString s = a + "b" + 'c' + CString("d");
+    s = a + "b" + 'c' + CString("d");
     EXPECT_EQ(s, "abcd");
     EXPECT_EQ("x" + a, "xa");
     EXPECT_EQ('y' + a, "ya");
