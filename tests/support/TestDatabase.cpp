@@ -145,6 +145,8 @@ void DatabaseTest::InjectFault(const std::string& table, const std::string& even
 void DatabaseTest::ClearFaults() {
     for (const std::string& drop : faults_) Exec(drop);
     faults_.clear();
+}
+
 StatementLog& DatabaseTest::LogStatements() {
     log_ = std::make_unique<StatementLog>(access->RefConnection());
     return *log_;
