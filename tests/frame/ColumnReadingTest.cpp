@@ -154,8 +154,9 @@ TEST_F(ColumnReadingTest, AOnePassReadFillsMembersAsTheValuesWould) {
         EXPECT_EQ(rows[5]->asLong, -1);  // a 64-bit integer is no long
         EXPECT_DOUBLE_EQ(rows[5]->doubleFromInt, 5e9);
         EXPECT_EQ(rows[6]->asLong, 3);
-        EXPECT_EQ(rows[6]->bytes.vt, VT_BLOB_BYTES);
-        EXPECT_EQ(rows[6]->bytes.str, std::string("\0\xff", 2));
+        EXPECT_EQ(rows[6]->rawText.vt, VT_BLOB_BYTES);
+        EXPECT_EQ(rows[6]->rawText.str, std::string("\0\xff", 2));
+        EXPECT_EQ(rows[0]->bytes.str, "\x01\x02");
     }
 }
 
@@ -179,7 +180,6 @@ TEST_F(ColumnReadingTest, AnAddedRowReadsAsStored) {
     rs->Update();
     EXPECT_EQ(added("ID"), "41");
     EXPECT_EQ(added("B"), "7");
-    EXPECT_EQ(added("C"), "");
     EXPECT_TRUE(fields->GetItem("C")->GetValue().IsEmptyOrNull());
 
     // Every column given, the key as NULL: the engine assigns it.
