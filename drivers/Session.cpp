@@ -8,18 +8,19 @@ class ReadCursor final : public Cursor {
 public:
     explicit ReadCursor(RowSet set) : set_(std::move(set)) { columns_ = set_.columns; }
 
-    bool next(std::vector<_variant_t>& row) override {
+    bool next() override {
         if (next_ >= set_.rows()) return false;
-        row.resize(set_.width());
-        for (std::size_t i = 0; i < set_.width(); ++i)
-            row[i] = std::move(set_.values[next_ * set_.width() + i]);
+        first_ = next_ * set_.width();
         ++next_;
         return true;
     }
 
+    const _variant_t& value(std::size_t column) override { return set_.values[first_ + column]; }
+
 private:
     RowSet set_;
     std::size_t next_ = 0;
+    std::size_t first_ = 0;  // of the current row's values
 };
 
 }  // namespace

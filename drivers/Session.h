@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "drivers/Cell.h"
 #include "drivers/ValueStore.h"
 #include "platform/ado/TransactionKind.h"
 #include "platform/com/Variant.h"
@@ -52,19 +53,25 @@ struct RowSet {
     }
 };
 
-// One column value of an insert or update: the column's index in the set and its new value.
+// One column value of an insert or update: the column's index in the set and its new value,
+// which the driver may move into the set when it stores it as it is.
 struct Change {
     std::size_t column;
-    const _variant_t* value;
+    _variant_t* value;
 };
 
-// The rows of a query read one after the other, for a single forward pass.
+// The rows of a query read one after the other, for a single forward pass. A column of the
+// current row is read only when asked for.
 class Cursor {
 public:
     virtual ~Cursor() = default;
     const std::vector<Column>& columns() const noexcept { return columns_; }
-    // Puts the next row into `row` (one value per column); false after the last row.
-    virtual bool next(std::vector<_variant_t>& row) = 0;
+    // Moves to the next row (the first, on the first call); false after the last row.
+    virtual bool next() = 0;
+    // Column `column` of the current row, valid until the next move.
+    virtual const _variant_t& value(std::size_t column) = 0;
+    // The same column as the engine holds it.
+    virtual Cell cell(std::size_t column) { return Cell::Of(value(column)); }
 
 protected:
     std::vector<Column> columns_;

@@ -78,6 +78,11 @@ void ValueStore::release() noexcept {
     size_ = 0;
 }
 
+void ValueStore::truncate(std::size_t size) noexcept {
+    for (std::size_t i = size; i < size_; ++i) (*this)[i].~_variant_t();
+    if (size < size_) size_ = size;
+}
+
 void ValueStore::append(ValueStore&& other) {
     for (std::size_t i = 0; i < other.size_; ++i) push_back(std::move(other[i]));
     other.release();

@@ -26,20 +26,30 @@ public:
         return blocks_[i >> kShift][i & kMask];
     }
 
-    void push_back(_variant_t value) {
-        if ((size_ & kMask) == 0 && (size_ >> kShift) == blocks_.size()) addBlock();
+    void push_back(const _variant_t& value) {
+        reserveOne();
+        new (&(*this)[size_]) _variant_t(value);
+        ++size_;
+    }
+    void push_back(_variant_t&& value) {
+        reserveOne();
         new (&(*this)[size_]) _variant_t(std::move(value));
         ++size_;
     }
 
     // Moves every value of `other` to the end of this store.
     void append(ValueStore&& other);
+    // Drops the values from `size` on; the blocks stay for the values added next.
+    void truncate(std::size_t size) noexcept;
 
 private:
     static constexpr std::size_t kShift = 12;
     static constexpr std::size_t kMask = (std::size_t{1} << kShift) - 1;
 
     void addBlock();
+    void reserveOne() {
+        if ((size_ & kMask) == 0 && (size_ >> kShift) == blocks_.size()) addBlock();
+    }
     void release() noexcept;
 
     std::vector<_variant_t*> blocks_;  // raw storage; the first size_ values are constructed

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cmath>
+#include <cstdint>
 #include <limits>
 #include <type_traits>
 #include <variant>
@@ -28,29 +30,6 @@ enum class Stored {
     Integer,   // a BOOL (as its own value) or a bool (1 or 0) in a 4-byte integer column
 };
 
-// One column of a record class: its name, the member it lands in, its role and how it is
-// stored. A `_variant_t` member takes the column's value as it comes and writes it as it is.
-template <class Record>
-struct ColumnOf {
-    using Member =
-        std::variant<long Record::*, short Record::*, float Record::*, double Record::*,
-                     BOOL Record::*, bool Record::*, CString Record::*, _variant_t Record::*>;
-    template <class M>
-    ColumnOf(const char* columnName, M Record::*m, ColumnRole r = ColumnRole::ReadWrite)
-        : name(columnName), member(m), role(r) {}
-    template <class M>
-    ColumnOf(const char* columnName, M Record::*m, Stored s, ColumnRole r = ColumnRole::ReadWrite)
-        : name(columnName), member(m), role(r), stored(s) {}
-
-    const char* name;
-    Member member;
-    ColumnRole role = ColumnRole::ReadWrite;
-    Stored stored = Stored::AsMember;
-};
-
-template <class Record>
-using ColumnTable = std::vector<ColumnOf<Record>>;
-
 namespace detail {
 
 template <class T>
@@ -74,6 +53,69 @@ bool Convert(const _variant_t& value, T& out) {
         return out = value, true;
     }
     return false;
+}
+
+// As Convert, from the cell that `field` gives: numbers and texts go straight into the member;
+// what they do not cover goes through the value the cell reads as.
+template <class T>
+bool ConvertCell(const driver::Cell& cell, const Field& field, T& out) {
+    using Kind = driver::Cell::Kind;
+    switch (cell.kind) {
+        case Kind::Null:
+            return false;
+        case Kind::Integer:
+            if constexpr (std::is_same_v<T, long> || std::is_same_v<T, short>) {
+                // As the value reads: a 32-bit one when it fits, and a member takes it only
+                // when it fits the member's column width.
+                using Width =
+                    std::conditional_t<std::is_same_v<T, long>, std::int32_t, std::int16_t>;
+                if (cell.integer < std::numeric_limits<Width>::min() ||
+                    cell.integer > std::numeric_limits<Width>::max())
+                    return false;
+                out = static_cast<T>(cell.integer);
+                return true;
+            } else if constexpr (std::is_same_v<T, double>) {
+                out = static_cast<double>(cell.integer);
+                return true;
+            } else if constexpr (std::is_same_v<T, float>) {
+                out = static_cast<float>(static_cast<double>(cell.integer));
+                return true;
+            } else if constexpr (std::is_same_v<T, BOOL>) {
+                out = cell.integer != 0 ? 1 : 0;
+                return true;
+            } else if constexpr (std::is_same_v<T, bool>) {
+                out = cell.integer != 0;
+                return true;
+            }
+            break;
+        case Kind::Real:
+            if constexpr (std::is_same_v<T, double>) {
+                out = cell.real;
+                return true;
+            } else if constexpr (std::is_same_v<T, float>) {
+                if (std::isfinite(cell.real) &&
+                    std::fabs(cell.real) > std::numeric_limits<float>::max())
+                    return false;
+                out = static_cast<float>(cell.real);
+                return true;
+            } else if constexpr (std::is_same_v<T, BOOL>) {
+                out = cell.real != 0.0 ? 1 : 0;
+                return true;
+            } else if constexpr (std::is_same_v<T, bool>) {
+                out = cell.real != 0.0;
+                return true;
+            }
+            break;
+        case Kind::Text:
+            if constexpr (std::is_same_v<T, CString>) {
+                out = CString(cell.text);
+                return true;
+            }
+            break;
+        case Kind::Value:
+            return Convert(*cell.value, out);
+    }
+    return Convert(field.GetValue(), out);
 }
 
 template <class T>
@@ -126,33 +168,56 @@ void GuardColumn(Work work) noexcept {
     }
 }
 
+// Reads a field into a member. A NULL and a value that does not convert leave the member as it
+// was.
+template <class T>
+void ReadField(Field& field, T& member, Stored stored = Stored::AsMember) {
+    const driver::Cell cell = field.GetCell();
+    if (cell.kind == driver::Cell::Kind::Null) return;
+    if constexpr (std::is_same_v<T, long>) {
+        // A 2-byte column is read as such, so that what could not be stored reads alike.
+        if (stored == Stored::Int16) {
+            short small = 0;
+            if (detail::ConvertCell(cell, field, small)) member = small;
+            return;
+        }
+    } else if constexpr (std::is_same_v<T, double>) {
+        // A single-precision column reads as the single it holds, also on an engine that
+        // keeps every real as a double.
+        if (stored == Stored::Single) {
+            float single = 0.0f;
+            if (detail::ConvertCell(cell, field, single)) member = single;
+            return;
+        }
+    }
+    detail::ConvertCell(cell, field, member);
+}
+
+// Writes a member into a field; a value that cannot be stored as asked is not written, and
+// nothing is ever written as NULL.
+template <class T>
+void WriteField(Field& field, const T& member, Stored stored = Stored::AsMember) {
+    if constexpr (std::is_same_v<T, CString>) {
+        // The text goes straight into the row's buffer, which keeps its capacity from row to row.
+        _variant_t& target = field.ValueToPut();
+        target.vt = VT_BSTR;
+        target.llVal = 0;
+        target.str.assign(member.str());
+    } else if constexpr (std::is_same_v<T, _variant_t>) {
+        if (!member.IsEmptyOrNull()) field.ValueToPut() = member;
+    } else {
+        _variant_t value;
+        if (detail::StoredVariant(member, stored, value)) field.ValueToPut() = std::move(value);
+    }
+}
+
 // Reads one column into a member. A missing column, a NULL and a value that does not convert
 // all leave the member as it was, and never fail the record.
 template <class T>
 void ReadColumn(FieldsPtr& fields, const char* name, T& member,
                 Stored stored = Stored::AsMember) noexcept {
     GuardColumn([&] {
-        Field* field = fields->Find(name);
-        if (!field) return;
-        const _variant_t& value = field->GetValue();
-        if (value.IsEmptyOrNull()) return;
-        if constexpr (std::is_same_v<T, long>) {
-            // A 2-byte column is read as such, so that what could not be stored reads alike.
-            if (stored == Stored::Int16) {
-                short small = 0;
-                if (detail::Convert(value, small)) member = small;
-                return;
-            }
-        } else if constexpr (std::is_same_v<T, double>) {
-            // A single-precision column reads as the single it holds, also on an engine that
-            // keeps every real as a double.
-            if (stored == Stored::Single) {
-                float single = 0.0f;
-                if (detail::Convert(value, single)) member = single;
-                return;
-            }
-        }
-        detail::Convert(value, member);
+        if (Field* field = fields->Find(name)) ReadField(*field, member, stored);
     });
 }
 
@@ -162,33 +227,76 @@ template <class T>
 void WriteColumn(FieldsPtr& fields, const char* name, const T& member,
                  Stored stored = Stored::AsMember) noexcept {
     GuardColumn([&] {
-        Field* field = fields->Find(name);
-        if (!field) return;
-        _variant_t value;
-        if (detail::StoredVariant(member, stored, value)) field->PutValue(value);
+        if (Field* field = fields->Find(name)) WriteField(*field, member, stored);
     });
+}
+
+// One column of a record class: its name, the member it lands in, its role and how it is
+// stored. A `_variant_t` member takes the column's value as it comes and writes it as it is.
+template <class Record>
+struct ColumnOf {
+    using Member =
+        std::variant<long Record::*, short Record::*, float Record::*, double Record::*,
+                     BOOL Record::*, bool Record::*, CString Record::*, _variant_t Record::*>;
+    template <class M>
+    ColumnOf(const char* columnName, M Record::*m, ColumnRole r = ColumnRole::ReadWrite)
+        : name(columnName), member(m), role(r), readInto(&Read<M>), writeFrom(&Write<M>) {}
+    template <class M>
+    ColumnOf(const char* columnName, M Record::*m, Stored s, ColumnRole r = ColumnRole::ReadWrite)
+        : name(columnName),
+          member(m),
+          role(r),
+          stored(s),
+          readInto(&Read<M>),
+          writeFrom(&Write<M>) {}
+
+    const char* name;
+    Member member;
+    ColumnRole role = ColumnRole::ReadWrite;
+    Stored stored = Stored::AsMember;
+    // Reading a field into the member and writing the member into a field, fixed with the
+    // member's type when the column is described, so that no row decides it again.
+    void (*readInto)(Field& field, const ColumnOf& column, Stored stored, Record& record);
+    void (*writeFrom)(Field& field, const ColumnOf& column, const Record& record);
+
+private:
+    template <class M>
+    static void Read(Field& field, const ColumnOf& column, Stored as, Record& record) {
+        GuardColumn([&] { ReadField(field, record.*std::get<M Record::*>(column.member), as); });
+    }
+    template <class M>
+    static void Write(Field& field, const ColumnOf& column, const Record& record) {
+        GuardColumn([&] {
+            WriteField(field, record.*std::get<M Record::*>(column.member), column.stored);
+        });
+    }
+};
+
+template <class Record>
+using ColumnTable = std::vector<ColumnOf<Record>>;
+
+// The fields of a column table's names in the recordset of `fields`, looked up once per
+// recordset.
+template <class Record>
+const std::vector<Field*>& FieldsOf(FieldsPtr& fields, const ColumnTable<Record>& columns) {
+    return fields->Resolve(&columns, columns.size(),
+                           [&](std::size_t i) { return columns[i].name; });
 }
 
 template <class Record>
 void ReadColumns(FieldsPtr& fields, const ColumnTable<Record>& columns, Record& record) {
-    for (const auto& column : columns)
-        if (column.role != ColumnRole::WriteOnly)
-            std::visit(
-                [&](auto member) {
-                    ReadColumn(fields, column.name, record.*member, column.stored);
-                },
-                column.member);
+    const std::vector<Field*>& at = FieldsOf(fields, columns);
+    for (std::size_t i = 0; i < columns.size(); ++i)
+        if (at[i] && columns[i].role != ColumnRole::WriteOnly)
+            columns[i].readInto(*at[i], columns[i], columns[i].stored, record);
 }
 
 template <class Record>
 void WriteColumns(FieldsPtr& fields, const ColumnTable<Record>& columns, const Record& record) {
-    for (const auto& column : columns)
-        if (column.role != ColumnRole::Identity)
-            std::visit(
-                [&](auto member) {
-                    WriteColumn(fields, column.name, record.*member, column.stored);
-                },
-                column.member);
+    const std::vector<Field*>& at = FieldsOf(fields, columns);
+    for (std::size_t i = 0; i < columns.size(); ++i)
+        if (at[i] && columns[i].role != ColumnRole::Identity)
+            columns[i].writeFrom(*at[i], columns[i], record);
 }
 
 // Copies the members of every column from one record to another, and nothing else (the access
@@ -202,10 +310,11 @@ void CopyColumns(const ColumnTable<Record>& columns, const Record& from, Record&
 // Reads back the columns that the database assigned, or may have assigned, to a row just added.
 template <class Record>
 void ReadIdentityColumns(FieldsPtr& fields, const ColumnTable<Record>& columns, Record& record) {
-    for (const auto& column : columns)
-        if (column.role == ColumnRole::Identity || column.role == ColumnRole::ReadBack)
-            std::visit([&](auto member) { ReadColumn(fields, column.name, record.*member); },
-                       column.member);
+    const std::vector<Field*>& at = FieldsOf(fields, columns);
+    for (std::size_t i = 0; i < columns.size(); ++i)
+        if (at[i] &&
+            (columns[i].role == ColumnRole::Identity || columns[i].role == ColumnRole::ReadBack))
+            columns[i].readInto(*at[i], columns[i], Stored::AsMember, record);
 }
 
 }  // namespace ghdb

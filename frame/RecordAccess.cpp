@@ -131,6 +131,8 @@ long CRecordAccess::EditMultiRecordInfo(const CString& sql, CMultiDBBaseClass* r
         const long opened = Open(holder, sql);
         if (opened != 2) return opened;
         RecordsetPtr& rs = holder.Recordset();
+        // Each kid's row is read back only right after it is added.
+        rs->KeepOnlyLastAdded();
         FieldsPtr fields = rs->GetFields();
         int index = 0;
         for (; record->NextKid(index); ++index) {

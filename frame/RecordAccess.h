@@ -300,6 +300,8 @@ long CRecordAccess::AddAll(const CString& sql, int count, Each each) {
         if (opened != 2) return opened;
         _variant_t scratch;
         RecordsetPtr& rs = holder.Recordset();
+        // Each row is read back only right after it is added.
+        rs->KeepOnlyLastAdded();
         FieldsPtr fields = rs->GetFields();
         Transaction transaction(*connection_);
         for (int i = 0; i < count; ++i) {

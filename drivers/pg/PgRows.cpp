@@ -61,6 +61,8 @@ StreamCursor::StreamCursor(std::shared_ptr<Link> link, const std::string& sql)
     first_ = link_->nextResult();
     shape_.emplace(first_.get());
     columns_ = shape_->columns;
+    values_.resize(columns_.size());
+    readAt_.assign(columns_.size(), 0);
     if (PQresultStatus(first_.get()) != PGRES_SINGLE_TUPLE) {
         ended_ = true;
         first_.reset();
@@ -71,17 +73,16 @@ StreamCursor::~StreamCursor() {
     link_->discardRows(this);
 }
 
-bool StreamCursor::next(std::vector<_variant_t>& row) {
+bool StreamCursor::next() {
+    ++row_;
+    current_.reset();
     if (first_) {
-        ReadRow(first_.get(), 0, shape_->kinds, row);
-        first_.reset();
+        current_ = std::move(first_);
         return true;
     }
-    const std::size_t width = shape_->kinds.size();
-    if (aheadTaken_ < ahead_.size()) {
-        row.resize(width);
-        for (std::size_t i = 0; i < width; ++i) row[i] = std::move(ahead_[aheadTaken_ + i]);
-        aheadTaken_ += width;
+    if (aheadNext_ < ahead_.size()) {
+        aheadCurrent_ = aheadNext_;
+        aheadNext_ += shape_->kinds.size();
         return true;
     }
     if (failure_) {
@@ -101,8 +102,36 @@ bool StreamCursor::next(std::vector<_variant_t>& row) {
         ended_ = true;
         return false;
     }
-    ReadRow(result.get(), 0, shape_->kinds, row);
+    current_ = std::move(result);
     return true;
+}
+
+const _variant_t& StreamCursor::value(std::size_t column) {
+    if (!current_) return ahead_[aheadCurrent_ + column];
+    _variant_t& value = values_[column];
+    if (readAt_[column] != row_) {
+        const int c = static_cast<int>(column);
+        if (PQgetisnull(current_.get(), 0, c)) {
+            value.vt = VT_NULL;
+            value.str.clear();
+        } else {
+            ReadValue(PQgetvalue(current_.get(), 0, c), PQgetlength(current_.get(), 0, c),
+                      shape_->kinds[column], value);
+        }
+        readAt_[column] = row_;
+    }
+    return value;
+}
+
+Cell StreamCursor::cell(std::size_t column) {
+    if (!current_) return Cell::Of(ahead_[aheadCurrent_ + column]);
+    const int c = static_cast<int>(column);
+    Cell cell;
+    if (PQgetisnull(current_.get(), 0, c)) return cell;
+    if (ReadCell(PQgetvalue(current_.get(), 0, c), PQgetlength(current_.get(), 0, c),
+                 shape_->kinds[column], cell))
+        return cell;
+    return Cell::Of(value(column));
 }
 
 void StreamCursor::readAhead() {

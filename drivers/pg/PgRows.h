@@ -43,19 +43,28 @@ public:
     StreamCursor(const StreamCursor&) = delete;
     StreamCursor& operator=(const StreamCursor&) = delete;
 
-    bool next(std::vector<_variant_t>& row) override;
+    bool next() override;
+    const _variant_t& value(std::size_t column) override;
+    Cell cell(std::size_t column) override;
 
 private:
     void readAhead() override;
 
     std::shared_ptr<Link> link_;
     std::optional<ResultShape> shape_;
-    Result first_;  // the first row, read when the query was opened
+    Result first_;    // the first row, read when the query was opened
+    Result current_;  // the current row, unless it was read ahead
     bool ended_ = false;
     // Rows read ahead, and a failure met while reading them, reported in its turn.
     ValueStore ahead_;
-    std::size_t aheadTaken_ = 0;
+    std::size_t aheadNext_ = 0;     // the first value of the next row read ahead
+    std::size_t aheadCurrent_ = 0;  // the first value of the current row, when read ahead
     std::optional<DriverError> failure_;
+    // The values of the current row read so far: a column's value is current when it was read
+    // at this row.
+    std::size_t row_ = 0;
+    std::vector<_variant_t> values_;
+    std::vector<std::size_t> readAt_;
 };
 
 }  // namespace ghdb::driver::pg

@@ -159,6 +159,26 @@ void ReadValue(const char* text, int length, ValueKind kind, _variant_t& out) {
     SetText(text, size, out);
 }
 
+bool ReadCell(const char* text, int length, ValueKind kind, Cell& out) {
+    const char* end = text + length;
+    switch (kind) {
+        case ValueKind::Integer:
+            if (!ParseInteger(text, end, out.integer)) return false;
+            out.kind = Cell::Kind::Integer;
+            return true;
+        case ValueKind::Real:
+            out.kind = Cell::Kind::Real;
+            out.real = ParseReal(text, end);
+            return true;
+        case ValueKind::Text:
+            out.kind = Cell::Kind::Text;
+            out.text = std::string_view(text, static_cast<std::size_t>(length));
+            return true;
+        default:
+            return false;
+    }
+}
+
 StoredForm StoredFormOf(Oid type, Oid citext, bool shortestFloats) {
     switch (type) {
         case 20:  // int8

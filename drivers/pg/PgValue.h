@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "drivers/Cell.h"
 #include "platform/com/Variant.h"
 
 namespace ghdb::driver::pg {
@@ -33,6 +34,10 @@ ValueKind KindOf(Oid type);
 // Puts a column's text (`length` bytes, as libpq gives it in text format) into `out` as a
 // value of `kind`, reusing the text capacity `out` already has.
 void ReadValue(const char* text, int length, ValueKind kind, _variant_t& out);
+
+// Puts a column's text into `out` as the cell it reads as, without copying it; false for a kind
+// whose value needs more than that (the caller then reads it with ReadValue).
+bool ReadCell(const char* text, int length, ValueKind kind, Cell& out);
 
 // What a column of a given type gives back for a written value, when that follows from the
 // value alone (no rounding, no reformatting by the server): the stored row of an insert then

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdint>
 #include <cstring>
 #include <unordered_map>
 
@@ -168,24 +169,63 @@ public:
             const char* name = sqlite3_column_name(stmt_, i);
             columns_.push_back(Column{name ? name : "", false});
         }
+        values_.resize(columns_.size());
+        readAt_.assign(columns_.size(), 0);
     }
     ~SqliteCursor() override { sqlite3_finalize(stmt_); }
     SqliteCursor(const SqliteCursor&) = delete;
     SqliteCursor& operator=(const SqliteCursor&) = delete;
 
-    bool next(std::vector<_variant_t>& row) override {
+    bool next() override {
         const int rc = sqlite3_step(stmt_);
         if (rc == SQLITE_DONE) return false;
         if (rc != SQLITE_ROW) Fail(db_);
-        row.resize(columns_.size());
-        for (std::size_t i = 0; i < columns_.size(); ++i)
-            ReadColumnInto(stmt_, static_cast<int>(i), row[i]);
+        ++row_;
         return true;
+    }
+
+    const _variant_t& value(std::size_t column) override {
+        if (readAt_[column] != row_) {
+            ReadColumnInto(stmt_, static_cast<int>(column), values_[column]);
+            readAt_[column] = row_;
+        }
+        return values_[column];
+    }
+
+    Cell cell(std::size_t column) override {
+        sqlite3_value* v = sqlite3_column_value(stmt_, static_cast<int>(column));
+        Cell c;
+        switch (sqlite3_value_type(v)) {
+            case SQLITE_NULL:
+                return c;
+            case SQLITE_INTEGER:
+                c.kind = Cell::Kind::Integer;
+                c.integer = sqlite3_value_int64(v);
+                return c;
+            case SQLITE_FLOAT:
+                c.kind = Cell::Kind::Real;
+                c.real = sqlite3_value_double(v);
+                return c;
+            case SQLITE_TEXT: {
+                const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(v));
+                c.kind = Cell::Kind::Text;
+                c.text = std::string_view(text ? text : "",
+                                          static_cast<std::size_t>(sqlite3_value_bytes(v)));
+                return c;
+            }
+            default:
+                return Cell::Of(value(column));
+        }
     }
 
 private:
     sqlite3* db_;
     sqlite3_stmt* stmt_ = nullptr;
+    // The values of the current row read so far: a column's value is current when it was read
+    // at this row.
+    std::size_t row_ = 0;
+    std::vector<_variant_t> values_;
+    std::vector<std::size_t> readAt_;
 };
 
 class SqliteSession final : public Session {
@@ -212,6 +252,10 @@ public:
             // Cascades over thousands of layers touch many index pages; a 16 MB page cache keeps
             // them from being read again within one operation.
             run("PRAGMA cache_size=-16000");
+            // A nested scope's savepoint keeps the pages it may have to restore in memory rather
+            // than in a temporary file made for each scope; the temporary tables and indexes
+            // that the same setting keeps in memory stay small for these databases.
+            run("PRAGMA temp_store=MEMORY");
         } catch (...) {
             sqlite3_close(db_);
             throw;
@@ -231,6 +275,8 @@ public:
             StartsWithWord(text, "ALTER")) {
             tables_.clear();
             writes_.clear();
+            lastWrite_.stmt = nullptr;
+            insert_.stmt = nullptr;
         }
         run(text);
     }
@@ -259,45 +305,30 @@ public:
 
     void insertRow(const std::string& table, const std::vector<Change>& values,
                    RowSet& set) override {
-        // When every column but the identity is written, the stored row is known without
-        // reading it back: the written values and the new rowid.
-        std::size_t identities = 0;
-        for (const Column& c : set.columns) identities += c.identity ? 1 : 0;
-        const bool complete = values.size() + identities == set.width() && identities <= 1;
-        sqlite3_stmt* stmt = writeStatement(complete ? 'C' : 'I', table, values, [&] {
-            std::string sql = "INSERT INTO " + table;
-            if (values.empty()) {
-                sql += " DEFAULT VALUES";
-            } else {
-                std::string names, marks;
-                for (const Change& c : values) {
-                    if (!names.empty()) names += ", ", marks += ", ";
-                    names += Quote(set.columns[c.column].name);
-                    marks += '?';
-                }
-                sql += " (" + names + ") VALUES (" + marks + ")";
-            }
-            return complete ? sql : sql + " RETURNING rowid, *";
-        });
-        bindAll(stmt, values, nullptr);
-        if (complete) {
-            stepDone(stmt);
+        const InsertPlan& plan = insertPlan(table, values, set);
+        bindAll(plan.stmt, values, nullptr);
+        if (plan.complete) {
+            stepDone(plan.stmt);
             const sqlite3_int64 rowid = sqlite3_last_insert_rowid(db_);
             const _variant_t key = rowid >= INT32_MIN && rowid <= INT32_MAX
                                        ? _variant_t(static_cast<int>(rowid))
                                        : _variant_t(static_cast<long long>(rowid));
-            auto written = values.begin();
             for (std::size_t i = 0; i < set.width(); ++i) {
-                if (set.columns[i].identity) {
+                const int from = plan.source[i];
+                _variant_t* written =
+                    from >= 0 ? values[static_cast<std::size_t>(from)].value : nullptr;
+                // A rowid column given no value takes the new rowid.
+                if (written && !(i == plan.rowidColumn && written->IsEmptyOrNull()))
+                    set.values.push_back(std::move(*written));
+                else if (from != kStoredNull)
                     set.values.push_back(key);
-                } else {
-                    set.values.push_back(*written->value);
-                    ++written;
-                }
+                else
+                    set.values.push_back(_variant_t::Null());
             }
             set.keys.push_back(key);
             return;
         }
+        sqlite3_stmt* stmt = plan.stmt;
         const int rc = sqlite3_step(stmt);
         if (rc != SQLITE_ROW || sqlite3_column_count(stmt) != static_cast<int>(set.width()) + 1) {
             sqlite3_reset(stmt);
@@ -356,9 +387,80 @@ public:
     }
 
 private:
+    // What an insert that leaves a column out stores in it, when that is known without
+    // reading the row back.
+    enum class Unwritten : char { Unknown, Null, Rowid };
+
     struct TableInfo {
-        std::string identity;  // the AUTOINCREMENT column, empty when none
+        std::string identity;              // the AUTOINCREMENT column, empty when none
+        std::vector<Unwritten> unwritten;  // per column of `SELECT *`
     };
+
+    // Where an insert's stored value of each column comes from (a written value, or one of
+    // these), and the statement that writes the given columns; kept for the last columns
+    // written, since rows are added in runs that write the same ones.
+    static constexpr int kStoredKey = -1;
+    static constexpr int kStoredNull = -2;
+    struct InsertPlan {
+        std::string table;
+        std::vector<std::size_t> columns;
+        std::size_t width = 0;
+        sqlite3_stmt* stmt = nullptr;  // owned by cache_; null when none
+        // The stored row is known without reading it back: written values, the new rowid and
+        // NULLs.
+        bool complete = false;
+        std::vector<int> source;  // per column of the set: the written value's index, or above
+        std::size_t rowidColumn = SIZE_MAX;
+    };
+
+    const InsertPlan& insertPlan(const std::string& table, const std::vector<Change>& values,
+                                 const RowSet& set) {
+        InsertPlan& plan = insert_;
+        if (plan.stmt && plan.width == set.width() && plan.table == table &&
+            plan.columns.size() == values.size() &&
+            std::equal(values.begin(), values.end(), plan.columns.begin(),
+                       [](const Change& c, std::size_t column) { return c.column == column; })) {
+            // Every parameter is bound again.
+            sqlite3_reset(plan.stmt);
+            return plan;
+        }
+        plan = InsertPlan();
+        const TableInfo& info = tableInfo(table);
+        const bool described = info.unwritten.size() == set.width();
+        plan.source.assign(set.width(), kStoredNull);
+        for (std::size_t i = 0; i < values.size(); ++i)
+            plan.source[values[i].column] = static_cast<int>(i);
+        plan.complete = true;
+        for (std::size_t c = 0; c < set.width(); ++c) {
+            const Unwritten unwritten = described ? info.unwritten[c] : Unwritten::Unknown;
+            if (unwritten == Unwritten::Rowid) plan.rowidColumn = c;
+            if (plan.source[c] >= 0) continue;
+            if (set.columns[c].identity || unwritten == Unwritten::Rowid)
+                plan.source[c] = kStoredKey;
+            else if (unwritten != Unwritten::Null)
+                plan.complete = false;
+        }
+        const bool complete = plan.complete;
+        plan.stmt = writeStatement(complete ? 'C' : 'I', table, values, [&] {
+            std::string sql = "INSERT INTO " + table;
+            if (values.empty()) {
+                sql += " DEFAULT VALUES";
+            } else {
+                std::string names, marks;
+                for (const Change& c : values) {
+                    if (!names.empty()) names += ", ", marks += ", ";
+                    names += Quote(set.columns[c.column].name);
+                    marks += '?';
+                }
+                sql += " (" + names + ") VALUES (" + marks + ")";
+            }
+            return complete ? sql : sql + " RETURNING rowid, *";
+        });
+        plan.table = table;
+        for (const Change& c : values) plan.columns.push_back(c.column);
+        plan.width = set.width();
+        return plan;
+    }
 
     const TableInfo& tableInfo(const std::string& table) {
         const std::string key = Lower(table);
@@ -372,6 +474,28 @@ private:
         if (sqlite3_step(stmt) == SQLITE_ROW && sqlite3_column_text(stmt, 0))
             ddl = Lower(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)));
         sqlite3_reset(stmt);
+        // Columns without a default store NULL when left out; the one INTEGER key is the rowid.
+        // Generated columns are worked out by the engine.
+        sqlite3_stmt* layout = prepare(
+            "SELECT dflt_value IS NULL, pk, upper(type) = 'INTEGER', hidden FROM "
+            "pragma_table_xinfo(?)");
+        sqlite3_reset(layout);
+        sqlite3_bind_text(layout, 1, table.c_str(), -1, SQLITE_TRANSIENT);
+        std::size_t keys = 0, integerKey = SIZE_MAX;
+        while (sqlite3_step(layout) == SQLITE_ROW) {
+            const int hidden = sqlite3_column_int(layout, 3);
+            if (hidden == 1) continue;  // a virtual table's hidden column is not in `SELECT *`
+            if (sqlite3_column_int(layout, 1) > 0) {
+                ++keys;
+                if (sqlite3_column_int(layout, 2)) integerKey = info.unwritten.size();
+            }
+            info.unwritten.push_back(hidden == 0 && sqlite3_column_int(layout, 0)
+                                         ? Unwritten::Null
+                                         : Unwritten::Unknown);
+        }
+        sqlite3_reset(layout);
+        if (keys == 1 && integerKey != SIZE_MAX && ddl.find("without rowid") == std::string::npos)
+            info.unwritten[integerKey] = Unwritten::Rowid;
         if (ddl.find("autoincrement") != std::string::npos) {
             sqlite3_stmt* columns = prepare("SELECT name FROM pragma_table_info(?) WHERE pk = 1");
             sqlite3_reset(columns);
@@ -390,10 +514,31 @@ private:
     }
 
     // The statement that writes the given columns of a table, kept per table and column set so
-    // that adding many rows neither formats nor parses a statement per row.
+    // that adding many rows neither formats nor parses a statement per row. Rows come in runs
+    // that write the same columns: the statement of the last write is found without a key.
     template <class MakeSql>
     sqlite3_stmt* writeStatement(char kind, const std::string& table,
                                  const std::vector<Change>& columns, MakeSql makeSql) {
+        if (lastWrite_.stmt && lastWrite_.kind == kind && lastWrite_.table == table &&
+            lastWrite_.columns.size() == columns.size() &&
+            std::equal(columns.begin(), columns.end(), lastWrite_.columns.begin(),
+                       [](const Change& c, std::size_t column) { return c.column == column; })) {
+            sqlite3_reset(lastWrite_.stmt);
+            sqlite3_clear_bindings(lastWrite_.stmt);
+            return lastWrite_.stmt;
+        }
+        sqlite3_stmt* stmt = cachedWrite(kind, table, columns, makeSql);
+        lastWrite_.kind = kind;
+        lastWrite_.table = table;
+        lastWrite_.columns.clear();
+        for (const Change& c : columns) lastWrite_.columns.push_back(c.column);
+        lastWrite_.stmt = stmt;
+        return stmt;
+    }
+
+    template <class MakeSql>
+    sqlite3_stmt* cachedWrite(char kind, const std::string& table,
+                              const std::vector<Change>& columns, MakeSql makeSql) {
         // Column positions name the columns: every updatable set of a table lists them alike.
         std::string key(1, kind);
         key += table;
@@ -433,6 +578,8 @@ private:
 
     void clearCache() {
         writes_.clear();
+        lastWrite_.stmt = nullptr;
+        insert_.stmt = nullptr;
         for (auto& [sql, stmt] : cache_) sqlite3_finalize(stmt);
         cache_.clear();
     }
@@ -495,6 +642,14 @@ private:
     sqlite3* db_ = nullptr;
     std::unordered_map<std::string, sqlite3_stmt*> cache_;
     std::unordered_map<std::string, sqlite3_stmt*> writes_;  // statements owned by cache_
+    struct LastWrite {
+        char kind = 0;
+        std::string table;
+        std::vector<std::size_t> columns;
+        sqlite3_stmt* stmt = nullptr;  // owned by cache_; null when none
+    };
+    LastWrite lastWrite_;
+    InsertPlan insert_;
     std::unordered_map<std::string, TableInfo> tables_;
 };
 

@@ -33,6 +33,14 @@ const _variant_t& Field::GetValue() const {
     return owner_->value(index_);
 }
 
+driver::Cell Field::GetCell() const {
+    return owner_->cell(index_);
+}
+
+_variant_t& Field::ValueToPut() {
+    return owner_->slot(index_);
+}
+
 void Field::PutValue(_variant_t value) {
     owner_->put(index_, std::move(value), false);
 }
@@ -52,6 +60,7 @@ void Fields::Reset(Recordset& owner, const std::vector<std::string>& names) {
     byName_.clear();
     seen_.clear();
     nextSeen_ = 0;
+    resolved_.clear();
     fields_.reserve(names.size());
     for (std::size_t i = 0; i < names.size(); ++i) {
         fields_.emplace_back(owner, i);
@@ -68,14 +77,19 @@ Field* Fields::Find(const char* name) {
             return seen_[i].field;
         }
     }
-    const auto it = byName_.find(Lower(name));
-    Field* field = it == byName_.end() ? nullptr : &fields_[it->second];
+    Field* field = Lookup(name);
     // The list of seen names stays bounded by what a record class asks for.
     if (seen_.size() < 4 * fields_.size() + 16) {
         seen_.push_back(Seen{name, field});
         nextSeen_ = seen_.size();
     }
     return field;
+}
+
+Field* Fields::Lookup(const char* name) {
+    if (!name) return nullptr;
+    const auto it = byName_.find(Lower(name));
+    return it == byName_.end() ? nullptr : &fields_[it->second];
 }
 
 Field* Fields::GetItem(const char* name) {

@@ -166,7 +166,7 @@ void Recordset::Open(const char* source, const ConnectionPtr& connection, Cursor
     try {
         if (forward) {
             cursor_ = session.openCursor(sql);
-            atEnd_ = !cursor_->next(current_);
+            atEnd_ = !cursor_->next();
             for (const auto& c : cursor_->columns()) names.push_back(c.name);
         } else {
             *set_ = tableQuery ? session.queryTable(tableQuery->table, tableQuery->tail)
@@ -193,6 +193,8 @@ void Recordset::Close() {
     connection_.reset();
     cursor_.reset();
     *set_ = driver::RowSet();
+    keepOnlyLast_ = false;
+    lastAdded_ = false;
     deleted_.clear();
     buffer_.clear();
     dirty_.clear();
@@ -259,7 +261,7 @@ void Recordset::MoveNext() {
     if (EndOfFile()) NoCurrentRecord();
     if (cursor_) {
         try {
-            atEnd_ = !cursor_->next(current_);
+            atEnd_ = !cursor_->next();
         } catch (const driver::DriverError& e) {
             raise(e);
         }
@@ -308,10 +310,19 @@ void Recordset::AddNew() {
     requireUpdatable();
     commitPending();
     mode_ = Mode::Adding;
-    // The buffer keeps its text capacity from row to row: adding many rows allocates little.
     buffer_.resize(set_->width());
+    if (lastAdded_) dropLastAdded();
+    // The buffer keeps its text capacity from row to row: adding many rows allocates little.
     for (_variant_t& v : buffer_) v.Clear();
     dirty_.assign(set_->width(), 0);
+}
+
+void Recordset::dropLastAdded() noexcept {
+    lastAdded_ = false;
+    set_->values.truncate((set_->rows() - 1) * set_->width());
+    set_->keys.truncate(set_->keys.size() - set_->keyWidth);
+    if (!deleted_.back()) --liveRows_;
+    deleted_.pop_back();
 }
 
 void Recordset::Update() {
@@ -327,6 +338,7 @@ void Recordset::Update() {
             deleted_.push_back(0);
             ++liveRows_;
             position_ = static_cast<long>(set_->rows()) - 1;
+            lastAdded_ = keepOnlyLast_;
         } else {
             connection_->Session().updateRow(table_, changes, *set_,
                                              static_cast<std::size_t>(position_));
@@ -388,14 +400,22 @@ const _variant_t& Recordset::value(std::size_t column) const {
     requireOpen();
     if (cursor_) {
         if (atEnd_) NoCurrentRecord();
-        return current_[column];
+        return cursor_->value(column);
     }
     if (mode_ != Mode::None) return buffer_[column];
     if (!isRow(position_)) NoCurrentRecord();
     return set_->values[static_cast<std::size_t>(position_) * set_->width() + column];
 }
 
-void Recordset::put(std::size_t column, _variant_t v, bool append) {
+driver::Cell Recordset::cell(std::size_t column) const {
+    if (open_ && cursor_) {
+        if (atEnd_) NoCurrentRecord();
+        return cursor_->cell(column);
+    }
+    return driver::Cell::Of(value(column));
+}
+
+_variant_t& Recordset::slot(std::size_t column) {
     requireUpdatable();
     if (set_->columns[column].identity)
         throw _com_error(DB_E_ERRORSOCCURRED,
@@ -408,12 +428,19 @@ void Recordset::put(std::size_t column, _variant_t v, bool append) {
         dirty_.assign(set_->width(), 0);
         mode_ = Mode::Editing;
     }
-    if (append && dirty_[column]) {
-        buffer_[column].str += v.str;
-    } else {
-        buffer_[column] = std::move(v);
-    }
     dirty_[column] = 1;
+    return buffer_[column];
+}
+
+void Recordset::put(std::size_t column, _variant_t v, bool append) {
+    // Only a chunk after the first of this edit adds to the value.
+    const bool more = append && mode_ != Mode::None && column < dirty_.size() && dirty_[column];
+    _variant_t& target = slot(column);
+    if (more) {
+        target.str += v.str;
+    } else {
+        target = std::move(v);
+    }
 }
 
 void Recordset::raise(const driver::DriverError& error) {

@@ -47,6 +47,9 @@ public:
     FieldsPtr GetFields();
 
     void AddNew();
+    // From now on a row added is kept only until the next AddNew, for a writer that reads each
+    // row it adds at most right after adding it: adding many rows then holds one of them.
+    void KeepOnlyLastAdded() noexcept { keepOnlyLast_ = true; }
     void Update();
     void CancelUpdate() noexcept;
     void Delete(AffectEnum affect = adAffectCurrent);
@@ -63,9 +66,12 @@ private:
     void requireUpdatable() const;
     void requireScrollable() const;
     void commitPending();
+    void dropLastAdded() noexcept;
     bool isRow(long position) const noexcept;
     long step(long from, int direction) const noexcept;
     const _variant_t& value(std::size_t column) const;
+    driver::Cell cell(std::size_t column) const;
+    _variant_t& slot(std::size_t column);
     void put(std::size_t column, _variant_t value, bool append);
     [[noreturn]] void raise(const driver::DriverError& error);
 
@@ -82,7 +88,8 @@ private:
     std::vector<driver::Change> changes_;
     Fields fields_;
     std::unique_ptr<driver::Cursor> cursor_;  // forward-only results
-    std::vector<_variant_t> current_;
+    bool keepOnlyLast_ = false;
+    bool lastAdded_ = false;  // the last row of the set is one added while keeping only it
     bool atEnd_ = false;
 };
 
