@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ghdb.h"
+#include "support/BenchRow.h"
 
 namespace ghdb::bench {
 
@@ -103,6 +104,17 @@ std::string MakeConfigDatabase(const std::string& tag) {
     ExecOrThrow(db,
                 "INSERT INTO GHGIS_SpacialDBInfo (DBID, DBAlias, ConnectionString) VALUES (1, "
                 "'规划成果库', 'Server=sde DBName=ghsde UID=sde PWD=sde DBType=ArcSDE Port=5151')");
+    sqlite3_close(db);
+    return connection;
+}
+
+std::string MakeFilledConfigDatabase(const std::string& tag, int rows,
+                                     const std::function<std::string(int)>& insert) {
+    const std::string connection = MakeConfigDatabase(tag);
+    sqlite3* db = OpenDirect(connection);
+    ExecOrThrow(db, "BEGIN");
+    for (int i = 0; i < rows; ++i) ExecOrThrow(db, insert(i));
+    ExecOrThrow(db, "COMMIT");
     sqlite3_close(db);
     return connection;
 }

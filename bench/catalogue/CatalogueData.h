@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <functional>
 #include <string>
 
 namespace ghdb::bench {
@@ -9,6 +10,11 @@ namespace ghdb::bench {
 // A fresh configuration database file with every table and no rows, named after `tag`; its
 // connection string. It holds one spatial database (DBID 1) for the layers to live in.
 std::string MakeConfigDatabase(const std::string& tag);
+
+// A fresh configuration database (see MakeConfigDatabase) with `rows` rows written straight
+// into it in one transaction, row i by the statement `insert(i)`.
+std::string MakeFilledConfigDatabase(const std::string& tag, int rows,
+                                     const std::function<std::string(int)>& insert);
 
 // Layers written straight into the tables, in one transaction, for benchmark set-ups.
 struct LayerFill {

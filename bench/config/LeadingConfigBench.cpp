@@ -25,20 +25,15 @@ CString SettingName(int i) {
 }
 
 const std::string& Database() {
-    static const std::string connection = [] {
-        const std::string made = MakeConfigDatabase("settings");
-        sqlite3* db = OpenDirect(made);
-        ExecOrThrow(db, "BEGIN");
-        for (int i = 0; i < kSettings; ++i)
-            ExecOrThrow(db, FormatString("INSERT INTO GH_ConfigInfo (ConfigItemName, "
-                                         "ConfigItemValue, ConfigRemark) VALUES ('%s', "
-                                         "'D:\\GHGIS\\Shared\\Path%d', '共享路径 %d')",
-                                         SettingName(i), i, i)
-                                .str());
-        ExecOrThrow(db, "COMMIT");
-        sqlite3_close(db);
-        return made;
-    }();
+    static const std::string connection =
+        MakeFilledConfigDatabase("settings", kSettings, [](int i) {
+            return FormatString(
+                       "INSERT INTO GH_ConfigInfo (ConfigItemName, "
+                       "ConfigItemValue, ConfigRemark) VALUES ('%s', "
+                       "'D:\\GHGIS\\Shared\\Path%d', '共享路径 %d')",
+                       SettingName(i), i, i)
+                .str();
+        });
     return connection;
 }
 

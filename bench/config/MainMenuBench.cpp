@@ -32,20 +32,14 @@ CGHMainMenuItem MenuItem(int i) {
 
 // A database whose menu already holds as many entries as the one that replaces it.
 const std::string& Database() {
-    static const std::string connection = [] {
-        const std::string made = MakeConfigDatabase("main-menu");
-        sqlite3* db = OpenDirect(made);
-        ExecOrThrow(db, "BEGIN");
-        for (int i = 0; i < kItems; ++i)
-            ExecOrThrow(db, FormatString("INSERT INTO GHSJ_MainMenu (TreeCode, Separator, "
-                                         "ItemName, PopUp, ItemID, FunctionID) VALUES ('Z', 0, "
-                                         "'old', 0, %d, -1)",
-                                         i + 1)
-                                .str());
-        ExecOrThrow(db, "COMMIT");
-        sqlite3_close(db);
-        return made;
-    }();
+    static const std::string connection = MakeFilledConfigDatabase("main-menu", kItems, [](int i) {
+        return FormatString(
+                   "INSERT INTO GHSJ_MainMenu (TreeCode, Separator, "
+                   "ItemName, PopUp, ItemID, FunctionID) VALUES ('Z', 0, "
+                   "'old', 0, %d, -1)",
+                   i + 1)
+            .str();
+    });
     return connection;
 }
 

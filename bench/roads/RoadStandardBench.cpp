@@ -28,20 +28,15 @@ void FillStandard(CGHRoadStandard& s, int i) {
 
 // A database whose table already holds a list as long as the one that replaces it.
 const std::string& Database() {
-    static const std::string connection = [] {
-        const std::string made = MakeConfigDatabase("road-standards");
-        sqlite3* db = OpenDirect(made);
-        ExecOrThrow(db, "BEGIN");
-        for (int i = 0; i < kStandards; ++i)
-            ExecOrThrow(db, FormatString("INSERT INTO GHSJ_RoadLayerConfig (MLayerID, IsCityRoad, "
-                                         "HasRoadTypes, RLayerID, ELayerID, GLayerID, TLayerID) "
-                                         "VALUES (%d, 0, 1, 0, 0, 0, 0)",
-                                         i + 1)
-                                .str());
-        ExecOrThrow(db, "COMMIT");
-        sqlite3_close(db);
-        return made;
-    }();
+    static const std::string connection =
+        MakeFilledConfigDatabase("road-standards", kStandards, [](int i) {
+            return FormatString(
+                       "INSERT INTO GHSJ_RoadLayerConfig (MLayerID, IsCityRoad, "
+                       "HasRoadTypes, RLayerID, ELayerID, GLayerID, TLayerID) "
+                       "VALUES (%d, 0, 1, 0, 0, 0, 0)",
+                       i + 1)
+                .str();
+        });
     return connection;
 }
 
