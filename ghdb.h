@@ -22,7 +22,7 @@
 #include "config/LeadingConfig.h"
 #include "config/MISInfoURL.h"
 #include "config/MainMenu.h"
-#include "config/Specialty.h"
+#include "config/Discipline.h"
 #include "frame/AccessPtr.h"
 #include "frame/BaseClassAccess.h"
 #include "frame/Columns.h"

@@ -119,6 +119,15 @@ std::string MakeFilledConfigDatabase(const std::string& tag, int rows,
     return connection;
 }
 
+bool HoldsRows(const std::string& connection, const std::string& table, const std::string& column,
+               long count, long sum) {
+    sqlite3* db = OpenDirect(connection);
+    const bool holds = QueryLong(db, "SELECT COUNT(*) FROM " + table) == count &&
+                       QueryLong(db, "SELECT SUM(" + column + ") FROM " + table) == sum;
+    sqlite3_close(db);
+    return holds;
+}
+
 void FillGroup(sqlite3* db, const LayerFill& fill) {
     ExecOrThrow(db, "BEGIN");
     ExecOrThrow(db, FormatString("INSERT INTO GHGIS_LayerGroup (LayerGroupID, ParentGroupID, "

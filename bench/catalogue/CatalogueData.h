@@ -16,6 +16,11 @@ std::string MakeConfigDatabase(const std::string& tag);
 std::string MakeFilledConfigDatabase(const std::string& tag, int rows,
                                      const std::function<std::string(int)>& insert);
 
+// Whether `table` of the database holds `count` rows whose `column` adds up to `sum`: the check
+// that a replacement benchmark stored the rows it was given.
+bool HoldsRows(const std::string& connection, const std::string& table, const std::string& column,
+               long count, long sum);
+
 // Layers written straight into the tables, in one transaction, for benchmark set-ups.
 struct LayerFill {
     long groupId;

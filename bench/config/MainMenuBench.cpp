@@ -44,12 +44,9 @@ const std::string& Database() {
 }
 
 void CheckStored(benchmark::State& state) {
-    sqlite3* db = OpenDirect(Database());
-    if (QueryLong(db, "SELECT COUNT(*) FROM GHSJ_MainMenu") != kItems ||
-        QueryLong(db, "SELECT SUM(FunctionID) FROM GHSJ_MainMenu") !=
-            1000L * kItems + static_cast<long>(kItems) * (kItems - 1) / 2)
+    if (!HoldsRows(Database(), "GHSJ_MainMenu", "FunctionID", kItems,
+                   1000L * kItems + static_cast<long>(kItems) * (kItems - 1) / 2))
         state.SkipWithError("the replacement stored the wrong rows");
-    sqlite3_close(db);
 }
 
 void ReplaceMenu(benchmark::State& state) {

@@ -41,12 +41,9 @@ const std::string& Database() {
 }
 
 void CheckStored(benchmark::State& state) {
-    sqlite3* db = OpenDirect(Database());
-    if (QueryLong(db, "SELECT COUNT(*) FROM GHSJ_RoadLayerConfig") != kStandards ||
-        QueryLong(db, "SELECT SUM(TLayerID) FROM GHSJ_RoadLayerConfig") !=
-            10L * kStandards * (kStandards - 1) / 2 + 5L * kStandards)
+    if (!HoldsRows(Database(), "GHSJ_RoadLayerConfig", "TLayerID", kStandards,
+                   10L * kStandards * (kStandards - 1) / 2 + 5L * kStandards))
         state.SkipWithError("the replacement stored the wrong rows");
-    sqlite3_close(db);
 }
 
 void ReplaceStandards(benchmark::State& state) {

@@ -1,4 +1,4 @@
-#include "config/Specialty.h"
+#include "config/Discipline.h"
 
 #include "frame/BaseClassAccess.h"
 
