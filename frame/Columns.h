@@ -207,7 +207,13 @@ void WriteField(Field& field, const T& member, Stored stored = Stored::AsMember)
         if (!member.IsEmptyOrNull()) field.ValueToPut() = member;
     } else {
         _variant_t value;
-        if (detail::StoredVariant(member, stored, value)) field.ValueToPut() = std::move(value);
+        if (!detail::StoredVariant(member, stored, value)) return;
+        // A scalar carries no text: copying its type and bits into the slot, whose text buffer
+        // keeps its capacity, costs less than moving a whole variant in.
+        _variant_t& target = field.ValueToPut();
+        target.vt = value.vt;
+        target.llVal = value.llVal;
+        target.str.clear();
     }
 }
 
