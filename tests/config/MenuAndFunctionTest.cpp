@@ -1,9 +1,9 @@
-#include "config/ConfigFixture.h"
+#include "families/FamilyTest.h"
 
 namespace ghdb::test {
 namespace {
 
-class MenuAndFunctionTest : public ConfigTest {
+class MenuAndFunctionTest : public FamilyTest {
 protected:
     Table Links() {
         return Rows("SELECT FunID, LayerID FROM GHGIS_FunLayerConfig ORDER BY FunID, LayerID");
@@ -45,18 +45,15 @@ TEST(MainMenuTree, CodesPlaceEntriesUnderTheirParents) {
     EXPECT_EQ(parent.IsChildOf(child), 0);
 }
 
-TEST_F(MenuAndFunctionTest, MenuAndSpecialtiesAreReplacedWholeAndReadInIdOrder) {
-    Insert("GHSJ_MainMenu (TreeCode, ItemName, ItemID)", {"'9', 'old', 99"});
+TEST_F(MenuAndFunctionTest, MenuAndSpecialtiesAreReadInIdOrder) {
     CArray<CGHMainMenuItem, CGHMainMenuItem&> menu;
-    for (const char* code : {"0", "00", "01"}) {
-        CGHMainMenuItem item;
-        item.TreeCode = code;
-        item.ItemID = 3 - menu.GetSize();
-        item.PopUp = menu.GetSize() == 0;
-        item.ItemName = code;
-        menu.Add(item);
+    menu.SetSize(3);
+    for (int i = 0; i < 3; ++i) {
+        menu[i].TreeCode = menu[i].ItemName = i == 0 ? "0" : i == 1 ? "00" : "01";
+        menu[i].ItemID = 3 - i;
     }
-    StatementLog log(access->RefConnection());
+    menu[0].PopUp = true;
+    StatementLog& log = LogStatements();
     EXPECT_EQ(access->SetAllMainMenuItem(menu), 2);
     EXPECT_EQ(log.statements(),
               (std::vector<std::string>{"DELETE FROM GHSJ_MainMenu WHERE 1=1 ",
@@ -69,26 +66,16 @@ TEST_F(MenuAndFunctionTest, MenuAndSpecialtiesAreReplacedWholeAndReadInIdOrder) 
     EXPECT_EQ(stored[2]->IsPopUpMenuItem(), 1);
 
     CArray<CGHSpecialty, CGHSpecialty&> specialties;
-    for (long id : {2L, 1L}) {
-        CGHSpecialty specialty;
-        specialty.SpecialtyID = id;
-        specialty.SpecialtyName = id == 1 ? "道路" : "管线";
-        specialties.Add(specialty);
-    }
+    specialties.SetSize(2);
+    specialties[0].SpecialtyID = 2;
+    specialties[1].SpecialtyID = 1;
+    specialties[1].SpecialtyName = "道路";
     EXPECT_EQ(access->SetAllSpecialty(specialties), 2);
     CAutoReleaseArray<CGHSpecialty*, CGHSpecialty*> storedSpecialties;
     EXPECT_EQ(access->GetAllSpecialty(storedSpecialties), 2);
-    ASSERT_EQ(storedSpecialties.GetSize(), 2);
-    EXPECT_EQ(storedSpecialties[0]->SpecialtyName, "道路");
-
-    CArray<CGHLayerSpecialty, CGHLayerSpecialty&> layers;
-    layers.SetSize(1);
-    layers[0].LayerID = 12;
-    layers[0].SpecialtyID = 1;
-    EXPECT_EQ(access->SetAllLayerSpecialty(layers), 2);
-    EXPECT_EQ(access->SetAllLayerSpecialty(layers), 2);
-    EXPECT_EQ(Rows("SELECT LayerID, SpecialtyID FROM GHSJ_GISLayerSpecialty"),
-              (Table{{"12", "1"}}));
+    EXPECT_EQ(
+        Each(storedSpecialties, [](auto* s) { return Row(s->SpecialtyID, s->SpecialtyName); }),
+        (Table{{"1", "道路"}, {"2", ""}}));
 
     // The whole-list reads fail without a message.
     Exec("DROP TABLE GHSJ_MainMenu");
