@@ -121,21 +121,18 @@ TEST_F(MenuAndFunctionTest, FunctionsAreReadByIdAndByLayer) {
            {"8, 'second', 2, 1, NULL", "3, 'first', 2, 0, 4"});
     Insert("GHGIS_FunLayerConfig (FunID, LayerID)", {"8, 12", "3, 13"});
     InsertLayer(12, "ROAD");
-    CAutoReleaseArray<CGHFunTypeDef*, CGHFunTypeDef*> all;
+    const auto show = [](auto* f) {
+        return Row(f->Name, f->GISLayerType, f->IsMultiLayer ? 1 : 0);
+    };
+    CAutoReleaseArray<CGHFunTypeDef*, CGHFunTypeDef*> all, ofLayer;
     EXPECT_EQ(access->GetAllFunTypeDef(all), 2);
-    ASSERT_EQ(all.GetSize(), 2);
-    EXPECT_EQ(all[0]->GISLayerType, 4);
-    EXPECT_EQ(all[1]->GISLayerType, -1);
-    EXPECT_TRUE(all[1]->IsMultiLayer);
-
-    CAutoReleaseArray<CGHFunTypeDef*, CGHFunTypeDef*> ofLayer;
+    EXPECT_EQ(Each(all, show), (Table{{"first", "4", "0"}, {"second", "-1", "1"}}));
     EXPECT_EQ(access->GetGisLayerFun(12, ofLayer), 2);
-    ASSERT_EQ(ofLayer.GetSize(), 1);
-    EXPECT_EQ(ofLayer[0]->Name, "second");
+    EXPECT_EQ(Each(ofLayer, show), (Table{{"second", "-1", "1"}}));
     CAutoReleaseArray<CGISLayer*, CGISLayer*> layers;
     EXPECT_EQ(access->GetGISLayerByFunID(8, layers), 2);
-    ASSERT_EQ(layers.GetSize(), 1);
-    EXPECT_EQ(layers[0]->LayerName, "ROAD");
+    EXPECT_EQ(Each(layers, [](auto* l) { return Text(l->LayerName); }),
+              std::vector<std::string>{"ROAD"});
 }
 
 TEST_F(MenuAndFunctionTest, AssignmentsAreReplacedPerLayerAndPerFunction) {

@@ -111,7 +111,7 @@ TEST_F(RedLineTest, ReadsFallBackToTheGreatestEarlierListedWorkflow) {
     EXPECT_TRUE(messages.messages().empty());
 }
 
-TEST_F(RedLineTest, EditsReplaceTheSettingsOfTheirKey) {
+TEST_F(RedLineTest, EditsReplaceTheSettingsOfTheirKeyOrNothing) {
     CGHRLPhaseSubject subject = PhaseSubject("O'Flow", 1, 99);
     EXPECT_EQ(access->EditPhaseSubject(subject), 2);
     EXPECT_EQ(access->EditPhaseSubject(subject), 2);
@@ -135,9 +135,8 @@ TEST_F(RedLineTest, EditsReplaceTheSettingsOfTheirKey) {
     EXPECT_EQ(Count("GHRL_FieldMap", "WorkFlowID = 'O''Flow'"), 1);
     EXPECT_EQ(Count("GHRL_FieldMap", "WorkFlowID = 'B7'"), 2);
     EXPECT_TRUE(messages.messages().empty());
-}
 
-TEST_F(RedLineTest, AnEditThatFailsKeepsTheOldSettings) {
+    // An edit that fails keeps the old settings.
     Exec("CREATE UNIQUE INDEX GHT_PhaseSubjectOnce ON GHRL_PhaseSubject (SubjectID)");
     Exec("CREATE UNIQUE INDEX GHT_FlowSubjectOnce ON GHRL_FlowMap (SubjectID)");
     Exec("CREATE UNIQUE INDEX GHT_RightOnce ON GHRL_HXEditRight (HXRight)");
@@ -151,11 +150,11 @@ TEST_F(RedLineTest, AnEditThatFailsKeepsTheOldSettings) {
     const std::vector<Table> before = stored();
 
     // Each new row collides with the settings of another workflow, or with its own.
-    CGHRLPhaseSubject subject = PhaseSubject("A1", 1, 13);
+    subject = PhaseSubject("A1", 1, 13);
     EXPECT_EQ(access->EditPhaseSubject(subject), -1);
-    CGHRLFlowMap flow = FlowSubject("A1", 22);
+    flow = FlowSubject("A1", 22);
     EXPECT_EQ(access->EditFlowSubject(flow), -1);
-    CGHRLEditRight right = Right("A1", 1, "A3");
+    right = Right("A1", 1, "A3");
     EXPECT_EQ(access->EditRedLineRight(right), -1);
 
     EXPECT_EQ(stored(), before);

@@ -56,12 +56,12 @@ TEST_F(ApplyClassTest, TheClassesOfAnIdentifierComeWithTheirMembersAndWhatTheyNa
               [](auto* x, auto* y) { return x->ApplyClassName.str() < y->ApplyClassName.str(); });
     CGISApplyClass& readA = *out[0];
     CGISApplyClass& readB = *out[1];
-    EXPECT_EQ(readA.ApplyClassID, 3);
-    ASSERT_EQ(readA.ApplyClassData.GetSize(), 2);
+    EXPECT_EQ(
+        Row(readA.ApplyClassID, readA.ApplyClassData.GetSize(), readB.ApplyClassData.GetSize()),
+        Row(3, 2, 1));
     for (const CGISApplyClassData& d : readA.ApplyClassData) EXPECT_EQ(d.DataObjectType, 0);
-    ASSERT_EQ(readB.ApplyClassData.GetSize(), 1);
-    EXPECT_EQ(readB.ApplyClassData[0].DataObjectType, 1);
-    EXPECT_EQ(readB.ApplyClassData[0].DataObjectID, group);
+    const CGISApplyClassData& member = readB.ApplyClassData[0];
+    EXPECT_EQ(Row(member.DataObjectID, member.DataObjectType), Row(group, 1));
 
     // What a class names is read once and kept until its data is cleared.
     StatementLog& log = LogStatements();
