@@ -81,9 +81,7 @@ TEST(MeaningTreeTest, ParentsRootsAndChildren) {
     CArray<CGHMeaning*, CGHMeaning*> children;
     children.Add(m[4]);  // emptied first
     EXPECT_EQ(m[0]->GetChildMeaningArr(m, children), 2);
-    ASSERT_EQ(children.GetSize(), 2);
-    EXPECT_EQ(children[0], m[1]);
-    EXPECT_EQ(children[1], m[2]);
+    EXPECT_EQ(Each(children, [](auto* c) { return c; }), (std::vector<CGHMeaning*>{m[1], m[2]}));
 
     // A meaning without id has no parent and no children, even beside meanings whose parent
     // is -1.

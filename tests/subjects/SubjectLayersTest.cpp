@@ -97,9 +97,9 @@ TEST_F(SubjectLayersTest, ATypeIsRefiledAsExactlyItsList) {
     EXPECT_EQ(Values(ids), (std::vector<long>{41, 40}));
     CArray<CGISDefaultSubject, CGISDefaultSubject&> subjects;
     ASSERT_EQ(access->GetAllDefaultSubject(3, subjects, 1), 2);
-    ASSERT_EQ(subjects.GetSize(), 3);
-    EXPECT_EQ(subjects[0].SubjectID, 41);
-    EXPECT_EQ(subjects[0].SubjectType, 3);  // the type of the filing
+    // A filed subject takes the type of the filing; a descendant keeps its own.
+    EXPECT_EQ(Each(subjects, [](auto& s) { return Row(s.SubjectID, s.SubjectType); }),
+              (Table{{"41", "3"}, {"40", "3"}, {"42", "0"}}));
 
     EXPECT_EQ(Rows("SELECT SubjectID, SubjectOrder FROM GHGIS_SubjectClass WHERE SubjectType = 3 "
                    "ORDER BY SubjectOrder"),
