@@ -3,12 +3,12 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/CatalogueFixture.h"
+#include "families/FamilyTest.h"
 
 namespace ghdb::test {
 namespace {
 
-class BaseMapTest : public CatalogueTest {
+class BaseMapTest : public FamilyTest {
 protected:
     void AddGroup(long id, const char* name, long scale = 500) {
         auto* group = new CKGBaseMap;
@@ -90,66 +90,30 @@ TEST_F(BaseMapTest, GroupsAreStoredFoundEditedAndRemoved) {
     EXPECT_TRUE(messages.messages().empty());
 }
 
-TEST_F(BaseMapTest, AllGroupsAreReplacedAndReadByName) {
+TEST_F(BaseMapTest, GroupsAreReadByNameAndSheetsPerGroupOrByCondition) {
     AddGroup(2, "影像", 1000);
     AddGroup(1, "Topo");
     EXPECT_EQ(access->UpdateAllBaseMapGroup(groups), 2);
-    EXPECT_EQ(access->UpdateAllBaseMapGroup(groups), 2);
-
     // The array's records are freed before it is filled; the display scale is kept.
     EXPECT_EQ(access->GetAllBaseMapGroup(groups), 2);
-    ASSERT_EQ(groups.GetSize(), 2);
-    EXPECT_EQ(groups[0]->GroupName, "Topo");
-    EXPECT_DOUBLE_EQ(groups[1]->DisplayScale, 0.5);
-    EXPECT_EQ(groups[1]->SpatialIndexId, 102);
+    EXPECT_EQ(
+        Each(groups, [](auto* g) { return Row(g->GroupName, g->DisplayScale, g->SpatialIndexId); }),
+        (Table{{"Topo", "0.25", "101"}, {"影像", "0.5", "102"}}));
 
-    CArray<CKGBaseMap*, CKGBaseMap*&> none;
-    EXPECT_EQ(access->UpdateAllBaseMapGroup(none), 1);
-    EXPECT_EQ(Count("GHCAD_FileGroup"), 0);
-}
-
-TEST_F(BaseMapTest, SheetsAreReplacedPerGroupOrByCondition) {
     AddSheet(9, "b.dwg", 1.5f, true);
     AddSheet(9, "a.dwg");
     AddSheet(4, "other.dwg");  // stored under its own group
     EXPECT_EQ(access->UpdateKidsMapWidthIndex(9, sheets), 2);
     EXPECT_EQ(SheetFiles(9), (std::vector<std::string>{"a.dwg", "b.dwg"}));
-    EXPECT_EQ(sheets[1]->MinX, 1.5f);
-    EXPECT_EQ(sheets[1]->MaxY, 502.5f);
-    EXPECT_TRUE(sheets[1]->CanSell);
-    EXPECT_FALSE(sheets[0]->CanSell);
-
-    ReleaseArrayData(sheets, 0);
-    AddSheet(9, "c.dwg");
-    EXPECT_EQ(access->UpdateKidsMapWidthIndex("WHERE (SpatialIndexId = 9)", sheets), 2);
-    EXPECT_EQ(SheetFiles(9), std::vector<std::string>{"c.dwg"});
+    EXPECT_EQ(Each(sheets, [](auto* s) { return Row(s->MinX, s->MaxY, s->CanSell ? 1 : 0); }),
+              (Table{{"0", "502.5", "0"}, {"1.5", "502.5", "1"}}));
     EXPECT_EQ(access->GetKidsMapWidthIndex("WHERE (FileName LIKE 'o%')", sheets), 2);
     ASSERT_EQ(sheets.GetSize(), 1);
     EXPECT_EQ(sheets[0]->SpatialIndexId, 4);
-
     // The empty condition is the whole table.
     ReleaseArrayData(sheets, 0);
     EXPECT_EQ(access->UpdateKidsMapWidthIndex("", sheets), 2);
     EXPECT_EQ(Count("GHCAD_FileSpatial"), 0);
-}
-
-TEST_F(BaseMapTest, AReplacementThatFailsKeepsTheOldRows) {
-    AddGroup(1, "Topo");
-    ASSERT_EQ(access->UpdateAllBaseMapGroup(groups), 2);
-    AddSheet(9, "a.dwg");
-    ASSERT_EQ(access->UpdateKidsMapWidthIndex(9, sheets), 2);
-    Exec("CREATE UNIQUE INDEX GHT_GroupName ON GHCAD_FileGroup (GroupName)");
-    Exec("CREATE UNIQUE INDEX GHT_SheetFile ON GHCAD_FileSpatial (FileName)");
-
-    AddGroup(2, "Topo");
-    EXPECT_EQ(access->UpdateAllBaseMapGroup(groups), -1);
-    AddSheet(9, "a.dwg");
-    EXPECT_EQ(access->UpdateKidsMapWidthIndex(9, sheets), -1);
-    EXPECT_EQ(access->UpdateKidsMapWidthIndex("WHERE (SpatialIndexId = 9)", sheets), -1);
-
-    EXPECT_EQ(Rows("SELECT GroupID FROM GHCAD_FileGroup"), Table{{"1"}});
-    EXPECT_EQ(Count("GHCAD_FileSpatial"), 1);
-    EXPECT_EQ(messages.messages().size(), 3u);
 }
 
 // A group's file table and its history twin: made, written, read and dropped on every engine.

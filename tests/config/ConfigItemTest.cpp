@@ -1,36 +1,44 @@
-#include "config/ConfigFixture.h"
+#include "families/FamilyTest.h"
 
 namespace ghdb::test {
 namespace {
 
-using ConfigItemTest = ConfigTest;
+using ConfigItemTest = FamilyTest;
 
-TEST_F(ConfigItemTest, SettingsAreReadInTableOrderAndReplacedFromTheLastItem) {
+TEST_F(ConfigItemTest, SettingsAndDownloadTablesAreReadAfreshInTableOrder) {
     CArray<_tagCONFIGITEM, _tagCONFIGITEM&> items;
     _tagCONFIGITEM stale{"stale", "x", ""};
     items.Add(stale);
+    CStringArray names;
+    names.Add("stale");
     EXPECT_EQ(access->GetConfigItems(items), 1);
-    EXPECT_EQ(items.GetSize(), 0);
+    EXPECT_EQ(access->GetAllDownLoadTableNames(names), 1);
+    EXPECT_EQ(items.GetSize() + names.GetSize(), 0);
 
     Insert(kSettings, {"'A', '/symbols', 'symbols'", "'B', '/shared', NULL", "'C', '', ''"});
+    const auto show = [](auto& i) {
+        return Row(i.ConfigItemName, i.ConfigItemValue, i.ConfigRemark);
+    };
     EXPECT_EQ(access->GetConfigItems(items), 2);
-    ASSERT_EQ(items.GetSize(), 3);
-    EXPECT_EQ(items[0].ConfigRemark, "symbols");
-    EXPECT_EQ(items[1].ConfigItemValue, "/shared");
-    EXPECT_EQ(items[1].ConfigRemark, "");
-
+    EXPECT_EQ(Each(items, show),
+              (Table{{"A", "/symbols", "symbols"}, {"B", "/shared", ""}, {"C", "", ""}}));
+    // The replacement stores the rows from the last item to the first.
     EXPECT_EQ(access->EditConfigItems(items), 2);
     EXPECT_EQ(access->GetConfigItems(items), 2);
-    ASSERT_EQ(items.GetSize(), 3);
-    EXPECT_EQ(items[0].ConfigItemName + items[1].ConfigItemName + items[2].ConfigItemName, "CBA");
-    ReleaseArray(items);
-    EXPECT_EQ(access->EditConfigItems(items), 1);
-    EXPECT_EQ(Count("GH_ConfigInfo"), 0);
+    EXPECT_EQ(Each(items, [](auto& i) { return Text(i.ConfigItemName); }),
+              (std::vector<std::string>{"C", "B", "A"}));
+
+    // Download tables: empty names are left out.
+    Insert("GHSJ_DownLoadTables (DownTableName)",
+           {"'GHGIS_Layer'", "NULL", "''", "'GH_FieldInfo'"});
+    EXPECT_EQ(access->GetAllDownLoadTableNames(names), 2);
+    EXPECT_EQ(Each(names, [](auto& n) { return Text(n); }),
+              (std::vector<std::string>{"GHGIS_Layer", "GH_FieldInfo"}));
 }
 
 TEST_F(ConfigItemTest, OneSettingRewritesTheFirstRowOfItsNameOrIsAdded) {
     Insert(kSettings, {"'A', '1', 'first'", "'A', '2', 'second'"});
-    StatementLog log(access->RefConnection());
+    StatementLog& log = LogStatements();
     EXPECT_EQ(access->EditConfigItem({"A", "9", "changed"}), 2);
     EXPECT_EQ(Rows("SELECT ConfigItemValue, ConfigRemark FROM GH_ConfigInfo ORDER BY 1"),
               (Table{{"2", "second"}, {"9", "changed"}}));
@@ -58,29 +66,7 @@ TEST_F(ConfigItemTest, TheVersionRowIsMadeOnceAndThenOnlyItsMinorNumberChanges) 
     EXPECT_EQ(code, 8);
 }
 
-TEST_F(ConfigItemTest, DownloadTableNamesSkipEmptyRows) {
-    CStringArray names;
-    names.Add("stale");
-    EXPECT_EQ(access->GetAllDownLoadTableNames(names), 1);
-    EXPECT_EQ(names.GetSize(), 0);
-    Insert("GHSJ_DownLoadTables (DownTableName)",
-           {"'GHGIS_Layer'", "NULL", "''", "'GH_FieldInfo'"});
-    EXPECT_EQ(access->GetAllDownLoadTableNames(names), 2);
-    ASSERT_EQ(names.GetSize(), 2);
-    EXPECT_EQ(names[0], "GHGIS_Layer");
-    EXPECT_EQ(names[1], "GH_FieldInfo");
-}
-
-using MISInfoURLTest = ConfigTest;
-
-CMISInfoURL Url(const char* key, const char* address) {
-    CMISInfoURL url;
-    url.KeyName = key;
-    url.MISInfoURL = address;
-    return url;
-}
-
-TEST_F(MISInfoURLTest, TheTableIsReadByAppendingAndReplacedInSetOrder) {
+TEST_F(ConfigItemTest, MISInfoURLsAreReadAppendedAndReplacedInSetOrder) {
     Insert("GH_MISInfoURL (KeyName, MISInfoURL)", {"'case', 'http://a'", "'case', 'http://b'"});
     CMISInfoURLSet urls;
     EXPECT_EQ(access->GetAllMISInfoURL(urls), 2);
@@ -92,35 +78,33 @@ TEST_F(MISInfoURLTest, TheTableIsReadByAppendingAndReplacedInSetOrder) {
     EXPECT_EQ(urls.GetSize(), 4);
 
     CMISInfoURLSet replacement;
-    replacement.AddNew(Url("b", "http://b/it's"));
-    replacement.AddNew(Url("a", "http://a"));
+    for (const char* key : {"b", "a"}) replacement.AddNew({})->KeyName = key;
+    replacement.GetAt(0)->MISInfoURL = "http://b/it's";
+    replacement.GetAt(1)->MISInfoURL = "http://a";
     EXPECT_EQ(access->EditAllMISInfoURL(replacement), 2);
     EXPECT_EQ(Rows("SELECT KeyName, MISInfoURL FROM GH_MISInfoURL"),
               (Table{{"b", "http://b/it's"}, {"a", "http://a"}}));
-    CMISInfoURLSet none;
-    EXPECT_EQ(access->EditAllMISInfoURL(none), 2);
-    EXPECT_EQ(Count("GH_MISInfoURL"), 0);
 }
 
 TEST(MISInfoURLSet, CopiesAndAppendsOwnSeparateElementsAlsoFromThemselves) {
     CMISInfoURLSet first, second;
-    first.AddNew(Url("a", "http://a"));
-    first.AddNew(Url("b", "http://b"));
-    second.AddNew(Url("z", "http://z"));
+    for (const char* key : {"a", "b"}) first.AddNew({})->KeyName = key;
+    second.AddNew({})->KeyName = "z";
     second.AppendFrom(first);
     first.DeleteAt(0);
-    ASSERT_EQ(second.GetSize(), 3);
-    EXPECT_EQ(second.GetAt(1)->KeyName, "a");
-
+    const auto keys = [](const CMISInfoURLSet& set) {
+        std::string all;
+        for (const CMISInfoURL* url : set) all += url->KeyName.str();
+        return all;
+    };
+    EXPECT_EQ(keys(second), "zab");
     second.CopyFrom(second);
-    EXPECT_EQ(second.GetSize(), 3);
+    EXPECT_EQ(keys(second), "zab");
     second.AppendFrom(second);
-    ASSERT_EQ(second.GetSize(), 6);
-    EXPECT_EQ(second.GetAt(3)->KeyName, "z");
+    EXPECT_EQ(keys(second), "zabzab");
     EXPECT_NE(second.GetAt(3), second.GetAt(0));
     second.CopyFrom(first);
-    ASSERT_EQ(second.GetSize(), 1);
-    EXPECT_EQ(second.GetAt(0)->KeyName, "b");
+    EXPECT_EQ(keys(second), "b");
 }
 
 }  // namespace

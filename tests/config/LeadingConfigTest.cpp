@@ -1,7 +1,7 @@
 #include <cmath>
 #include <type_traits>
 
-#include "config/ConfigFixture.h"
+#include "families/FamilyTest.h"
 
 namespace ghdb::test {
 namespace {
@@ -9,15 +9,15 @@ namespace {
 static_assert(!std::is_copy_constructible_v<CLeadingConfig> &&
               !std::is_copy_assignable_v<CLeadingConfig>);
 
-class LeadingConfigTest : public ConfigTest {
+class LeadingConfigTest : public FamilyTest {
 protected:
     void SetUp() override {
-        ConfigTest::SetUp();
+        FamilyTest::SetUp();
         config = CLeadingConfig::CreateInstanceEx(access);
     }
     void TearDown() override {
         if (config) config->ReleaseInstance();
-        ConfigTest::TearDown();
+        FamilyTest::TearDown();
     }
     Table Settings() {
         return Rows("SELECT ConfigItemName, ConfigItemValue FROM GH_ConfigInfo ORDER BY 1");

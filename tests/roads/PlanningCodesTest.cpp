@@ -5,74 +5,46 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/CatalogueFixture.h"
+#include "families/FamilyTest.h"
 
 namespace ghdb::test {
 namespace {
 
-using PlanningCodesTest = CatalogueTest;
-
-CGHMeaning* NewMeaning(long id, long parentId, const char* name = "", long sequence = 0) {
-    CGHMeaning* meaning = new CGHMeaning;
-    meaning->MeaningID = id;
-    meaning->ParentID = parentId;
-    meaning->MeaningName = name;
-    meaning->Sequence = sequence;
-    return meaning;
-}
+using PlanningCodesTest = FamilyTest;
 
 // A list of meanings, each given as {id, parent id}, owned by the list.
-struct Meanings {
+struct Meanings : CAutoReleaseArray<CGHMeaning*, CGHMeaning*&> {
     Meanings(std::initializer_list<std::pair<long, long>> links) {
         for (const auto& [id, parentId] : links) {
-            CGHMeaning* meaning = NewMeaning(id, parentId);
-            all.Add(meaning);
+            CGHMeaning* meaning = new CGHMeaning;
+            meaning->MeaningID = id;
+            meaning->ParentID = parentId;
+            Add(meaning);
         }
     }
-    ~Meanings() { ReleaseArrayData(all, 0); }
-    CGHMeaning* operator[](int i) { return all[i]; }
-    CArray<CGHMeaning*, CGHMeaning*&> all;
 };
 
-TEST_F(PlanningCodesTest, LevelsAndMeaningsAreReadByIdAndUnknownIdsLeaveTheRecord) {
-    Exec("INSERT INTO GHSJ_GHLevelConfig (LevelID, LevelName) VALUES (3, '详细规划')");
-    Exec(
-        "INSERT INTO GHSJ_GHMeaningConfig (MeaningID, ParentID, MeaningName, sequence) VALUES "
-        "(8, 2, '道路', 4)");
-    CGHLevel level(3, "");
+TEST_F(PlanningCodesTest, LevelsAndMeaningsAreReadByIdOrAllAppended) {
+    Insert("GHSJ_GHLevelConfig (LevelID, LevelName)", {"3, '详细规划'"});
+    Insert("GHSJ_GHMeaningConfig (MeaningID, ParentID, MeaningName, sequence)",
+           {"8, 2, '道路', 4"});
+    CGHLevel level(3, ""), missing(4, "kept");
     EXPECT_EQ(access->GetGHLevel(level), 2);
     EXPECT_EQ(level.LevelName, "详细规划");
+    EXPECT_EQ(access->GetGHLevel(missing), 1);  // an unknown id leaves the record
+    EXPECT_EQ(missing.LevelName, "kept");
     CGHMeaning meaning;
     meaning.MeaningID = 8;
     EXPECT_EQ(access->GetGHMeaning(meaning), 2);
     EXPECT_EQ(meaning.MeaningName, "道路");
 
-    CGHLevel missing(4, "kept");
-    EXPECT_EQ(access->GetGHLevel(missing), 1);
-    EXPECT_EQ(missing.LevelName, "kept");
-    EXPECT_TRUE(messages.messages().empty());
-}
-
-TEST_F(PlanningCodesTest, TheMeaningTableIsReplacedWithTheIdsTheMeaningsCarry) {
-    CArray<CGHMeaning*, CGHMeaning*&> given;
-    for (CGHMeaning* meaning : {NewMeaning(10, -1, "规划", 0), NewMeaning(12, 10, "道路's", 1),
-                                NewMeaning(11, 10, "用地", 0)})
-        given.Add(meaning);
-    StatementLog& log = LogStatements();
-    EXPECT_EQ(access->EditAllGHMeaning(given), 2);
-    EXPECT_EQ(log.Count("DELETE FROM GHSJ_GHMeaningConfig"), 1);
     // Stored column by column: the elements are not attached to the access object.
-    EXPECT_EQ(given[0]->RefDBClassAccess(), nullptr);
-
-    EXPECT_EQ(Rows("SELECT MeaningID, ParentID, MeaningName FROM GHSJ_GHMeaningConfig ORDER BY 1"),
-              (Table{{"10", "-1", "规划"}, {"11", "10", "用地"}, {"12", "10", "道路's"}}));
-    CArray<CGHMeaning*, CGHMeaning*&> read;
-    CGHMeaning* earlier = NewMeaning(99, 0);
-    read.Add(earlier);  // reads append
-    ASSERT_EQ(access->GetAllGHMeaning(read), 2);
-    EXPECT_EQ(read.GetSize(), 4);
-    ReleaseArrayData(read, 0);
-    ReleaseArrayData(given, 0);
+    Meanings meanings{{10, -1}};
+    EXPECT_EQ(access->EditAllGHMeaning(meanings), 2);
+    EXPECT_EQ(meanings[0]->RefDBClassAccess(), nullptr);
+    EXPECT_EQ(access->GetAllGHMeaning(meanings), 2);  // reads append
+    EXPECT_EQ(Each(meanings, [](auto* m) { return m->MeaningID; }), (std::vector<long>{10, 10}));
+    EXPECT_TRUE(messages.messages().empty());
 }
 
 TEST_F(PlanningCodesTest, LayersAreListedAndMovedByMeaning) {
@@ -97,60 +69,58 @@ TEST_F(PlanningCodesTest, LayersAreListedAndMovedByMeaning) {
 TEST(MeaningTreeTest, ParentsRootsAndChildren) {
     // 1 <- 2 <- 4, 1 <- 3; 9 names a parent that is not in the list; a later 1 is a duplicate.
     Meanings m{{1, 0}, {2, 1}, {3, 1}, {4, 2}, {9, 50}, {1, 4}};
-    EXPECT_EQ(m[3]->GetParent(m.all), m[1]);
-    EXPECT_EQ(m[1]->GetParent(m.all), m[0]);  // the first meaning of an id
-    EXPECT_EQ(m[4]->GetParent(m.all), nullptr);
-    EXPECT_EQ(m[4]->FindTopParent(m.all), m[4]);
-    EXPECT_EQ(m[3]->FindTopParent(m.all), m[0]);
-    EXPECT_EQ(m[3]->IsMyAncestor(m.all, m[0]), 1);
-    EXPECT_EQ(m[3]->IsMyAncestor(m.all, m[2]), 0);  // a sibling of its parent
-    EXPECT_EQ(m[3]->IsMyAncestor(m.all, m[3]), 0);
+    EXPECT_EQ(m[3]->GetParent(m), m[1]);
+    EXPECT_EQ(m[1]->GetParent(m), m[0]);  // the first meaning of an id
+    EXPECT_EQ(m[4]->GetParent(m), nullptr);
+    EXPECT_EQ(m[4]->FindTopParent(m), m[4]);
+    EXPECT_EQ(m[3]->FindTopParent(m), m[0]);
+    EXPECT_EQ(m[3]->IsMyAncestor(m, m[0]), 1);
+    EXPECT_EQ(m[3]->IsMyAncestor(m, m[2]), 0);  // a sibling of its parent
+    EXPECT_EQ(m[3]->IsMyAncestor(m, m[3]), 0);
 
     CArray<CGHMeaning*, CGHMeaning*> children;
     children.Add(m[4]);  // emptied first
-    EXPECT_EQ(m[0]->GetChildMeaningArr(m.all, children), 2);
-    ASSERT_EQ(children.GetSize(), 2);
-    EXPECT_EQ(children[0], m[1]);
-    EXPECT_EQ(children[1], m[2]);
+    EXPECT_EQ(m[0]->GetChildMeaningArr(m, children), 2);
+    EXPECT_EQ(Each(children, [](auto* c) { return c; }), (std::vector<CGHMeaning*>{m[1], m[2]}));
 
     // A meaning without id has no parent and no children, even beside meanings whose parent
     // is -1.
     Meanings none{{-1, 1}, {5, -1}};
-    EXPECT_EQ(none[0]->GetParent(m.all), nullptr);
-    EXPECT_EQ(none[0]->GetChildMeaningArr(none.all, children), 0);
+    EXPECT_EQ(none[0]->GetParent(m), nullptr);
+    EXPECT_EQ(none[0]->GetChildMeaningArr(none, children), 0);
     EXPECT_EQ(children.GetSize(), 0);
 }
 
 TEST(MeaningTreeTest, WalksUpAParentLoopEndInsteadOfRunningForever) {
     // 1 -> 2 -> 3 -> 1, and 4 hangs under the loop.
     Meanings m{{1, 3}, {2, 1}, {3, 2}, {4, 2}, {5, 0}};
-    EXPECT_EQ(m[3]->IsMyAncestor(m.all, m[2]), 1);
-    EXPECT_EQ(m[3]->IsMyAncestor(m.all, m[4]), 0);
-    EXPECT_EQ(m[0]->IsMyAncestor(m.all, m[0]), 0);
-    EXPECT_EQ(m[0]->FindTopParent(m.all), m[1]);  // the last meaning before the loop closes
-    EXPECT_EQ(m[3]->FindTopParent(m.all), m[2]);
+    EXPECT_EQ(m[3]->IsMyAncestor(m, m[2]), 1);
+    EXPECT_EQ(m[3]->IsMyAncestor(m, m[4]), 0);
+    EXPECT_EQ(m[0]->IsMyAncestor(m, m[0]), 0);
+    EXPECT_EQ(m[0]->FindTopParent(m), m[1]);  // the last meaning before the loop closes
+    EXPECT_EQ(m[3]->FindTopParent(m), m[2]);
     Meanings self{{6, 6}};
-    EXPECT_EQ(self[0]->FindTopParent(self.all), self[0]);
+    EXPECT_EQ(self[0]->FindTopParent(self), self[0]);
 }
 
 TEST(WorkTypeTest, MembershipFollowsTheMeaningTree) {
     // 5 <- 6 <- 7, 5 <- 8.
     Meanings m{{5, 0}, {6, 5}, {7, 6}, {8, 5}};
     CGHWorkType work;
-    EXPECT_EQ(work.IsBelongToGHMeaning(-1, m.all), 1);  // any meaning, even without one
-    EXPECT_EQ(work.IsBelongToGHMeaning(5, m.all), 0);
+    EXPECT_EQ(work.IsBelongToGHMeaning(-1, m), 1);  // any meaning, even without one
+    EXPECT_EQ(work.IsBelongToGHMeaning(5, m), 0);
     work.MeaningID = 7;
-    EXPECT_EQ(work.IsBelongToGHMeaning(5, m.all), 1);
+    EXPECT_EQ(work.IsBelongToGHMeaning(5, m), 1);
     EXPECT_EQ(work.GetGHMeaning(), m[2]);  // the lookup is cached
-    EXPECT_EQ(work.IsBelongToGHMeaning(7, m.all), 1);
-    EXPECT_EQ(work.IsBelongToGHMeaning(8, m.all), 0);
-    EXPECT_EQ(work.IsBelongToGHMeaning(42, m.all), 0);
+    EXPECT_EQ(work.IsBelongToGHMeaning(7, m), 1);
+    EXPECT_EQ(work.IsBelongToGHMeaning(8, m), 0);
+    EXPECT_EQ(work.IsBelongToGHMeaning(42, m), 0);
 
     work.LevelID = 1;
     work.StatusID = 2;
-    EXPECT_EQ(work.IsBelongTo(1, 2, 6, m.all), 1);
-    EXPECT_EQ(work.IsBelongTo(1, 3, 6, m.all), 0);
-    EXPECT_EQ(work.IsBelongTo(-1, 2, 6, m.all), 0);  // -1 matches only -1 for a level
+    EXPECT_EQ(work.IsBelongTo(1, 2, 6, m), 1);
+    EXPECT_EQ(work.IsBelongTo(1, 3, 6, m), 0);
+    EXPECT_EQ(work.IsBelongTo(-1, 2, 6, m), 0);  // -1 matches only -1 for a level
 }
 
 TEST(WorkTypeTest, CopiesCompareAndCacheLookups) {

@@ -1,22 +1,11 @@
-#include <fmt/format.h>
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "ghdb.h"
+#include "families/FamilyTest.h"
 
 namespace ghdb::test {
 namespace {
-
-std::string Text(long value) {
-    return std::to_string(value);
-}
-std::string Text(double value) {
-    return fmt::format("{}", value);
-}
-std::string Text(const CString& value) {
-    return value.str();
-}
 
 CGHRoadBoardWay WayWithScene(const char* scene, double width) {
     CGHRoadBoardWay way;

@@ -6,7 +6,7 @@
 #include <random>
 #include <set>
 
-#include "subjects/SubjectsFixture.h"
+#include "families/FamilyTest.h"
 
 namespace ghdb::test {
 namespace {
@@ -14,9 +14,7 @@ namespace {
 using Subjects = CArray<CGISDefaultSubject, CGISDefaultSubject&>;
 
 std::vector<long> Ids(const Subjects& subjects) {
-    std::vector<long> ids;
-    for (const CGISDefaultSubject& s : subjects) ids.push_back(s.SubjectID);
-    return ids;
+    return Each(subjects, [](auto& s) { return s.SubjectID; });
 }
 
 CGISDefaultSubject Subject(long id, long parentId, long order) {
@@ -27,11 +25,7 @@ CGISDefaultSubject Subject(long id, long parentId, long order) {
     return s;
 }
 
-void Append(Subjects& subjects, CGISDefaultSubject s) {
-    subjects.Add(s);
-}
-
-class DefaultSubjectTest : public SubjectsTest {
+class DefaultSubjectTest : public FamilyTest {
 protected:
     // Type 1 files two top-level subjects, 10 before 20; below them:
     //   10: 11 (order 2), 12 (order 1), 13 (order 1, stored after 12)
@@ -96,7 +90,8 @@ TEST_F(DefaultSubjectTest, ATypeListsItsSubjectsEachFollowedByItsDescendants) {
     LayOutTree();
     EXPECT_EQ(access->GetAllDefaultSubject(7, out, 1), 1);  // nothing filed under 7
 
-    Append(out, Subject(99, 5, 0));  // reads append
+    CGISDefaultSubject earlier = Subject(99, 5, 0);
+    out.Add(earlier);  // reads append
     ASSERT_EQ(access->GetAllDefaultSubject(1, out, 1), 2);
     EXPECT_EQ(Ids(out), (std::vector<long>{99, 10, 20, 12, 13, 11, 121, 1211, 21}));
     EXPECT_EQ(out[1].SubjectName, "first");
@@ -108,11 +103,11 @@ TEST_F(DefaultSubjectTest, ATypeListsItsSubjectsEachFollowedByItsDescendants) {
     Subjects kids;
     EXPECT_EQ(access->GetKidSubjects(1211, kids), 1);
     EXPECT_EQ(access->GetKidSubjects(10, kids), 2);
-    ASSERT_EQ(kids.GetSize(), 3);
-    EXPECT_EQ(kids[2].SubjectID, 11);
+    EXPECT_EQ(Ids(kids), (std::vector<long>{12, 13, 11}));
     // The record's own child list sorts what the array held before as well.
     Subjects held;
-    Append(held, Subject(7, 0, 5));
+    CGISDefaultSubject before = Subject(7, 0, 5);
+    held.Add(before);
     CGISDefaultSubject ten = Subject(10, -1, 0);
     EXPECT_EQ(ten.GetKidSubjects(every, held), 0);
     EXPECT_EQ(Ids(held), (std::vector<long>{12, 13, 11, 7}));

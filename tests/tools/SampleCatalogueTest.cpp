@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "support/TestDatabase.h"
+#include "families/FamilyTest.h"
 #include "tools/ghdb/CadPrinter.h"
 #include "tools/ghdb/ConfigPrinter.h"
 #include "tools/ghdb/MisTreePrinter.h"
@@ -18,12 +18,10 @@
 #include "tools/ghdb/SamplePipes.h"
 #include "tools/ghdb/SampleSubjects.h"
 #include "tools/ghdb/SubjectTreePrinter.h"
+#include "tools/ghdb/TreePrinter.h"
 
 namespace ghdb::test {
 namespace {
-
-using tool::SampleGroup;
-using tool::SampleLayer;
 
 class SampleCatalogueTest : public DatabaseTest {
 protected:
@@ -32,147 +30,109 @@ protected:
         ASSERT_TRUE(tool::BuildSampleCatalogue(*access, failure)) << failure;
         ASSERT_TRUE(messages.messages().empty());
     }
-
-    // Walks the stored tree beside the planned one: the same groups, in order, at each level,
-    // each with the planned layers in display order.
-    void ExpectGroups(const std::vector<SampleGroup>& planned, long parentId, int depth) {
-        CAutoReleaseArray<CGISLayerGroup*, CGISLayerGroup*> stored;
-        ASSERT_EQ(access->GetKidLayerGroups(parentId, stored), 2);
-        ASSERT_EQ(stored.GetSize(), static_cast<int>(planned.size()));
-        for (std::size_t i = 0; i < planned.size(); ++i) {
-            const CGISLayerGroup& group = *stored[static_cast<int>(i)];
-            SCOPED_TRACE(planned[i].name);
-            EXPECT_EQ(group.LayerGroupName, planned[i].name);
-            EXPECT_EQ(group.Remark, planned[i].remark);
-            ++groupsAtDepth[depth];
-            ExpectLayers(planned[i], group.LayerGroupID);
-            ExpectGroups(planned[i].kids, group.LayerGroupID, depth + 1);
-        }
-    }
-
-    void ExpectLayers(const SampleGroup& planned, long groupId) {
-        CAutoReleaseArray<CGISLayer*, CGISLayer*> stored;
-        ASSERT_EQ(access->GetKidLayers(groupId, stored, ""), 2);
-        ASSERT_EQ(stored.GetSize(), static_cast<int>(planned.layers.size()));
-        std::set<long> parseIds;
-        for (std::size_t i = 0; i < planned.layers.size(); ++i) {
-            const SampleLayer& plan = planned.layers[i];
-            CGISLayer& layer = *stored[static_cast<int>(i)];
-            SCOPED_TRACE(plan.alias);
-            EXPECT_EQ(layer.LayerName, plan.name);
-            EXPECT_EQ(layer.LayerAlias, plan.alias);
-            EXPECT_EQ(layer.ShapeType, plan.shapeType);
-            ++layersOfShape[layer.ShapeType];
-            ASSERT_NE(layer.SpacialDBInfo(), nullptr);
-            EXPECT_EQ(layer.SpacialDBInfo()->DBAlias,
-                      tool::SampleSpacialDBs()[static_cast<std::size_t>(plan.database)].alias);
-            ExpectFields(plan, layer.LayerID);
-
-            CAutoReleaseArray<CKGFieldRelation*, CKGFieldRelation*> relations;
-            EXPECT_EQ(access->GetFieldRelationOfGISLayer(layer.LayerID, relations), 2);
-            EXPECT_EQ(relations.GetSize(), static_cast<int>(plan.relations.size()));
-
-            int hasVerifyUpdate = 0;
-            EXPECT_EQ(access->ExistingLayerVerifyUpdate(layer.LayerID, hasVerifyUpdate), 1);
-            EXPECT_EQ(hasVerifyUpdate,
-                      plan.database == tool::kPlanningDB && plan.shapeType != 4 ? 1 : 0);
-
-            CLayerEx extension;
-            const long hasExtension = access->GetGISLayerEx(layer.LayerID, extension);
-            // Raster layers are not drawn in CAD.
-            EXPECT_EQ(hasExtension, plan.shapeType == 4 ? 1 : 2);
-            if (hasExtension != 2) continue;
-            EXPECT_EQ(extension.DWGEntType, CLayerEx(plan.shapeType).DWGEntType);
-            ++extensions;
-            parseIds.insert(extension.LayerParseID);
-            allParseIds.insert(extension.LayerParseID);
-        }
-        if (planned.figure.cadLayers.empty()) return;
-        // The group's layers share one parse id, which names the group's figure layer.
-        ASSERT_EQ(parseIds.size(), 1u);
-        CFigureLayer figure;
-        figure.ParseID = *parseIds.begin();
-        ASSERT_EQ(access->GetFigureLayer(figure), 2);
-        EXPECT_EQ(figure.Name, planned.figure.name);
-        EXPECT_EQ(figure.GetCADInfoSize(), static_cast<int>(planned.figure.cadLayers.size()));
-        ASSERT_NE(figure.GetDefaultLayerInfo(), nullptr);
-        ++figureLayers;
-    }
-
-    void ExpectFields(const SampleLayer& plan, long layerId) {
-        CAutoReleaseArray<CGISFieldInfo*, CGISFieldInfo*> fields;
-        access->GetLayerFieldInfo(layerId, fields);
-        std::vector<std::string> names;
-        for (const CGISFieldInfo* field : fields) {
-            EXPECT_EQ(field->Sequence, static_cast<long>(names.size()));
-            names.push_back(field->FieldName.str());
-        }
-        std::vector<std::string> planned(plan.systemFields.begin(), plan.systemFields.end());
-        for (const tool::SampleField& field : plan.userFields) planned.push_back(field.name);
-        EXPECT_EQ(names, planned);
-        // System fields carry what the library's builder gives them.
-        for (const CGISFieldInfo* field : fields) {
-            if (field->FieldName != "OBJECTID") continue;
-            EXPECT_EQ(field->DataType, 2);
-            EXPECT_FALSE(field->IsWritable);
-            EXPECT_EQ(field->StatusInfo, 6);
-        }
-        storedFields += fields.GetSize();
-    }
-
-    std::map<int, int> groupsAtDepth;
-    std::map<long, int> layersOfShape;
-    std::set<long> allParseIds;
-    int extensions = 0;
-    int figureLayers = 0;
-    int storedFields = 0;
 };
 
 TEST_F(SampleCatalogueTest, HoldsTheTwoSpatialDatabasesOfBothTypes) {
     Build();
     CAutoReleaseArray<CSpacialDBInfo*, CSpacialDBInfo*> stored;
     ASSERT_EQ(access->GetAllSpacialDBInfo(stored), 2);
-    ASSERT_EQ(stored.GetSize(), static_cast<int>(tool::SampleSpacialDBs().size()));
-    std::set<std::string> types;
-    for (int i = 0; i < stored.GetSize(); ++i) {
-        const tool::SampleSpacialDB& plan = tool::SampleSpacialDBs()[static_cast<std::size_t>(i)];
-        CString server, dbName, user, password, dbType, port;
-        stored[i]->GetConnectParam(server, dbName, user, password, dbType, port);
-        EXPECT_EQ(stored[i]->DBAlias, plan.alias);
-        EXPECT_EQ(server, plan.server);
-        EXPECT_EQ(password, plan.password);
-        EXPECT_EQ(port, plan.port);
-        types.insert(dbType.str());
-    }
-    EXPECT_EQ(types, (std::set<std::string>{kDBTypeArcSDE, kDBTypeVexor}));
+    EXPECT_EQ(Each(stored,
+                   [](auto* db) {
+                       CString server, name, user, password, type, port;
+                       db->GetConnectParam(server, name, user, password, type, port);
+                       return Row(db->DBAlias, server, name, user, password, type, port);
+                   }),
+              Each(tool::SampleSpacialDBs(), [](auto& db) {
+                  return Row(db.alias, db.server, db.dbName, db.user, db.password, db.dbType,
+                             db.port);
+              }));
     // The empty password went in as the placeholder of the packed text.
     EXPECT_EQ(Count("GHGIS_SpacialDBInfo", "ConnectionString LIKE '%PWD=__NULL__ %'"), 1);
 }
 
 TEST_F(SampleCatalogueTest, HoldsThePlannedTreeWithEveryLayerAndWhatHangsOnIt) {
     Build();
-    ExpectGroups(tool::SampleGroups(), -1, 1);
-
-    // Three levels of groups, a few dozen layers, every shape kind.
-    EXPECT_EQ(groupsAtDepth.size(), 3u);
-    EXPECT_EQ(groupsAtDepth.rbegin()->first, 3);
-    for (long shape = 0; shape <= 4; ++shape) EXPECT_GT(layersOfShape[shape], 0) << shape;
-    int layers = 0;
-    for (const auto& [shape, count] : layersOfShape) layers += count;
-    EXPECT_GE(layers, 24);
-
-    // Nothing stored beyond what the tree shows.
-    EXPECT_EQ(Count("GHGIS_LayerGroup"), groupsAtDepth[1] + groupsAtDepth[2] + groupsAtDepth[3]);
-    EXPECT_EQ(Count("GHGIS_Layer"), layers);
-    EXPECT_EQ(Count("GHGIS_LayerGroupLayerRelation"), layers);
-    EXPECT_EQ(Count("GH_FieldInfo"), storedFields);
-    EXPECT_EQ(Count("GH_LayerEx"), extensions);
-    EXPECT_GE(figureLayers, 1);
-    EXPECT_EQ(Count("GH_FigureLayerIndex"), figureLayers);
-    // Parse ids are the ones the library handed out: 1 upwards, none skipped.
-    EXPECT_EQ(*allParseIds.begin(), 1);
-    EXPECT_EQ(*allParseIds.rbegin(), static_cast<long>(allParseIds.size()));
-    EXPECT_EQ(access->GetMaxParseIdOfLayerEx(), static_cast<long>(allParseIds.size()) + 1);
+    std::ostringstream tree;
+    EXPECT_TRUE(tool::WriteLayerTree(*access, tree));
+    EXPECT_EQ(tree.str(),
+              "规划 (0 layers)\n"
+              "  道路 (0 layers)\n"
+              "    道路中心线 (3 layers)\n"
+              "      主干道中心线 [线 层, 8 fields]\n"
+              "      次干道中心线 [线 层, 8 fields]\n"
+              "      支路中心线 [线 层, 8 fields]\n"
+              "    道路红线 (4 layers)\n"
+              "      道路红线 [线 层, 7 fields]\n"
+              "      道路边线 [线 层, 7 fields]\n"
+              "      道路交叉口 [点 层, 6 fields]\n"
+              "      道路名称注记 [文字 层, 6 fields]\n"
+              "  用地 (0 layers)\n"
+              "    控制性详细规划 (3 layers)\n"
+              "      规划地块 [面 层, 9 fields]\n"
+              "      地块编码注记 [文字 层, 6 fields]\n"
+              "      公共服务设施 [点 层, 6 fields]\n"
+              "    总体规划 (3 layers)\n"
+              "      规划用地 [面 层, 6 fields]\n"
+              "      规划范围线 [线 层, 4 fields]\n"
+              "      城市绿线 [面 层, 6 fields]\n"
+              "  市政 (0 layers)\n"
+              "    给水 (3 layers)\n"
+              "      给水管线 [线 层, 7 fields]\n"
+              "      给水阀门 [点 层, 6 fields]\n"
+              "      消火栓 [点 层, 6 fields]\n"
+              "    排水 (3 layers)\n"
+              "      雨水管线 [线 层, 7 fields]\n"
+              "      污水管线 [线 层, 7 fields]\n"
+              "      检查井 [点 层, 6 fields]\n"
+              "现状 (0 layers)\n"
+              "  地形 (0 layers)\n"
+              "    地形图 (4 layers)\n"
+              "      建筑物 [面 层, 5 fields]\n"
+              "      等高线 [线 层, 2 fields]\n"
+              "      高程点 [点 层, 4 fields]\n"
+              "      地名注记 [文字 层, 4 fields]\n"
+              "    行政区划 (2 layers)\n"
+              "      区县界 [面 层, 5 fields]\n"
+              "      街道界 [面 层, 5 fields]\n"
+              "  影像 (0 layers)\n"
+              "    航空影像 (2 layers)\n"
+              "      2020年航空影像 [影像 层, 3 fields]\n"
+              "      2023年航空影像 [影像 层, 3 fields]\n"
+              "    卫星影像 (1 layer)\n"
+              "      卫星影像 [影像 层, 3 fields]\n"
+              "审批 (0 layers)\n"
+              "  建设项目 (0 layers)\n"
+              "    用地红线 (2 layers)\n"
+              "      建设用地红线 [面 层, 7 fields]\n"
+              "      红线注记 [文字 层, 6 fields]\n"
+              "    规划许可 (2 layers)\n"
+              "      建设工程规划许可 [面 层, 7 fields]\n"
+              "      规划条件点 [点 层, 6 fields]\n");
+    // Nothing stored beyond what the tree shows; the layers of each spatial database.
+    EXPECT_EQ(Count("GHGIS_LayerGroup") + Count("GHGIS_LayerGroupLayerRelation"), 21 + 32);
+    EXPECT_EQ(Rows("SELECT DBID, COUNT(*) FROM GHGIS_Layer GROUP BY DBID ORDER BY DBID"),
+              (Table{{"1", "23"}, {"2", "9"}}));
+    // Every layer but the rasters is drawn in CAD as its shape is; the planning database's are
+    // checked for updates; every system field is as the library's builder gives it.
+    for (long shape = 0; shape <= 3; ++shape)
+        EXPECT_EQ(Count("GH_LayerEx", "DWGEntType = '" + CLayerEx(shape).DWGEntType.str() +
+                                          "' AND LayerID IN (SELECT LayerID FROM GHGIS_Layer "
+                                          "WHERE ShapeType = " +
+                                          std::to_string(shape) + ")"),
+                  Count("GHGIS_Layer", "ShapeType = " + std::to_string(shape)));
+    EXPECT_EQ(Count("GH_LayerEx"), 29);
+    EXPECT_EQ(Count("GH_VerifyUpdate"), Count("GHGIS_Layer", "DBID = 1 AND ShapeType <> 4"));
+    EXPECT_EQ(Count("GH_FieldInfo", "FieldName = 'OBJECTID' AND DataType = 2 AND StatusInfo = 6"),
+              32);
+    EXPECT_EQ(Count("GH_FieldsRelConfig"), 4);
+    // Parse ids are the ones the library handed out, 1 upwards, none skipped; the layers of a
+    // group with a figure layer share its parse id.
+    EXPECT_EQ(Rows("SELECT COUNT(DISTINCT LayerParseID), MIN(LayerParseID), MAX(LayerParseID) "
+                   "FROM GH_LayerEx"),
+              (Table{{"26", "1", "26"}}));
+    EXPECT_EQ(access->GetMaxParseIdOfLayerEx(), 27);
+    EXPECT_EQ(Count("GH_FigureLayerIndex", "ParseID IN (SELECT LayerParseID FROM GH_LayerEx)"), 2);
+    EXPECT_EQ(Count("GH_FigureLayer"), 7);
 }
 
 TEST_F(SampleCatalogueTest, HoldsCadStylesBaseMapsAndRedLineSettings) {
@@ -180,11 +140,18 @@ TEST_F(SampleCatalogueTest, HoldsCadStylesBaseMapsAndRedLineSettings) {
     // The listing shows styles per file and each group with its sheets.
     std::ostringstream listing;
     EXPECT_TRUE(tool::WriteCadResources(*access, listing));
-    for (const char* line : {"font styles (2)\n", "line types (2 files)\n  acad.lin: CONTINUOUS",
-                             "\n  ghsymbol.dwg: 指北针, 图框, 测量控制点\n",
-                             "\n  1 地形图 1:500 DWG, tables GHCAD_DXT500 and GHCAD_DXT500_HIS, 3 "
-                             "sheets\n"})
-        EXPECT_NE(listing.str().find(line), std::string::npos) << line << listing.str();
+    EXPECT_EQ(listing.str(),
+              "font styles (2)\n"
+              "  HZ: txt.shx, big font hztxt.shx\n"
+              "  Standard: simplex.shx, big font gbcbig.shx\n"
+              "line types (2 files)\n"
+              "  acad.lin: CONTINUOUS, DASHED\n"
+              "  ghplan.lin: GH_HX, GH_LX, GH_ZX\n"
+              "blocks (1 file)\n"
+              "  ghsymbol.dwg: 指北针, 图框, 测量控制点\n"
+              "base-map groups (2)\n"
+              "  1 地形图 1:500 DWG, tables GHCAD_DXT500 and GHCAD_DXT500_HIS, 3 sheets\n"
+              "  2 规划总图 1:2000 DWG, tables GHCAD_GHZT2000 and GHCAD_GHZT2000_HIS, 1 sheet\n");
     CAutoReleaseArray<CKGBaseMap*, CKGBaseMap*&> groups;
     ASSERT_EQ(access->GetAllBaseMapGroup(groups), 2);
     for (const CKGBaseMap* group : groups) {

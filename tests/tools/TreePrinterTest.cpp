@@ -3,13 +3,13 @@
 #include <sstream>
 #include <string>
 
-#include "catalogue/CatalogueFixture.h"
+#include "families/FamilyTest.h"
 #include "tools/ghdb/TreePrinter.h"
 
 namespace ghdb::test {
 namespace {
 
-class TreePrinterTest : public CatalogueTest {
+class TreePrinterTest : public FamilyTest {
 protected:
     void AddLayer(long groupId, long layerId, const char* name, const char* alias, long shape,
                   int fieldCount) {
