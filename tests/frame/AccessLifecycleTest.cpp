@@ -8,13 +8,10 @@ namespace {
 
 using AccessLifecycleTest = DatabaseTest;
 
-TEST_F(AccessLifecycleTest, NullAndEmptyStringsMakeNoObjectAndNoMessage) {
+TEST_F(AccessLifecycleTest, NoObjectWithoutAStringAndAFailedOpenReportsIt) {
     EXPECT_EQ(CBaseClassAccess::CreateInstance(nullptr), nullptr);
     EXPECT_EQ(CBaseClassAccess::CreateInstance(""), nullptr);
     EXPECT_TRUE(messages.messages().empty());
-}
-
-TEST_F(AccessLifecycleTest, AFailedOpenReportsTheConnectionFailure) {
     EXPECT_EQ(CBaseClassAccess::CreateInstance("Provider=SQLite;Data Source=/nonexistent/x.db"),
               nullptr);
     ASSERT_EQ(messages.messages().size(), 1u);
@@ -59,7 +56,7 @@ TEST_F(AccessLifecycleTest, RecordsReadThroughAnAccessObjectKeepItAlive) {
     item.SetDBClassAccess(nullptr);  // the last holder: the object goes
 }
 
-TEST_F(AccessLifecycleTest, ABadConnectionStringLeavesTheObjectUnconnected) {
+TEST_F(AccessLifecycleTest, ABadConnectionStringLeavesTheObjectUnconnectedUntilAGoodOne) {
     EXPECT_EQ(access->SetConnectionString(""), -2);
     EXPECT_EQ(access->RefConnection(), nullptr);
     EXPECT_TRUE(messages.messages().empty());
@@ -71,9 +68,8 @@ TEST_F(AccessLifecycleTest, ABadConnectionStringLeavesTheObjectUnconnected) {
     EXPECT_EQ(access->SetConnectionString(connectionString.c_str()), 0);
     EXPECT_EQ(access->GetMaxFieldValueFromTable("SELECT 3 AS MaxValue", value), 2);
     EXPECT_EQ(value, 3);
-}
 
-TEST_F(AccessLifecycleTest, TheConnectionIsOpenedOnceAndSharedWithCallers) {
+    // The connection is opened once and shared with callers.
     CRecordAccess ops(nullptr, CRecordAccess::UpdateFailure::Notice);
     EXPECT_EQ(ops.CreateConnection(), -2);
     ASSERT_EQ(ops.SetConnectionString(connectionString.c_str()), 0);
@@ -82,14 +78,13 @@ TEST_F(AccessLifecycleTest, TheConnectionIsOpenedOnceAndSharedWithCallers) {
     EXPECT_EQ(ops.Connection(), first);
 }
 
-TEST(ConnectionCodecTest, EncodingConcatenatesTheParametersUnchanged) {
+TEST(ConnectionCodecTest, EncodingConcatenatesTheParametersAndDecodingFindsThem) {
     EXPECT_EQ(EncodeConnectionString("srv", "db", "sa", "pw"),
               "Provider=SQLOLEDB;Data Source=srv;Initial Catalog=db;User ID=sa;Password=pw");
     EXPECT_EQ(EncodeConnectionString("", "", "", ""),
               "Provider=SQLOLEDB;Data Source=;Initial Catalog=;User ID=;Password=");
-}
 
-TEST(ConnectionCodecTest, DecodingFindsEachKeyWhereverItIs) {
+    // Decoding finds each key wherever it is.
     CString server, database, user, password = "stale";
     DecodeConnectionString(EncodeConnectionString("10.0.0.1,1433", "规划", "gh", "x y"), server,
                            database, user, password);
