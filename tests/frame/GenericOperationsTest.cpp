@@ -13,7 +13,6 @@ protected:
         ConnectionPtr connection = access->RefConnection();
         CreateTestTables(*connection);
         ASSERT_EQ(ops.SetConnectionString(connectionString.c_str()), 0);
-        log = std::make_unique<StatementLog>(ops.Connection());
     }
 
     void AddItems(std::initializer_list<const char*> names) {
@@ -38,7 +37,6 @@ protected:
     }
 
     CRecordAccess ops{nullptr, CRecordAccess::UpdateFailure::Notice};
-    std::unique_ptr<StatementLog> log;
 };
 
 // Reading members column by column (NULLs, conversions) is in the column-reading tests.
@@ -168,12 +166,13 @@ TEST_F(GenericOperationsTest, SingleStatementsAnswerAndReportAsNamed) {
 }
 
 TEST_F(GenericOperationsTest, ChangeOneFieldlongValueRunsItsStatementExactly) {
+    StatementLog log(ops.Connection());
     AddItems({"a", "b"});
     Exec("UPDATE GHT_Item SET Code = 3 WHERE Name = 'a'");
     EXPECT_EQ(ops.ChangeOneFieldlongValue("", "Code", 3, 7), -1);
-    EXPECT_TRUE(log->statements().empty());
+    EXPECT_TRUE(log.statements().empty());
     EXPECT_EQ(ops.ChangeOneFieldlongValue("GHT_Item", "Code", 3, 9), 2);
-    EXPECT_EQ(log->statements(),
+    EXPECT_EQ(log.statements(),
               std::vector<std::string>{"UPDATE GHT_Item SET Code = 9 WHERE Code = 3 "});
     EXPECT_EQ(Count("GHT_Item", "Code = 9"), 1);
 }
