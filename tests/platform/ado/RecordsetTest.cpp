@@ -25,7 +25,7 @@ protected:
     ConnectionPtr connection;
 };
 
-TEST_F(RecordsetTest, NavigatesWithExactCountsAndEnds) {
+TEST_F(RecordsetTest, KeysetResultsCountAndNavigateForwardOnlyOnesReadOnce) {
     RecordsetPtr rs = Open("SELECT * FROM GHT_Item ORDER BY Name");
     EXPECT_EQ(rs->GetRecordCount(), 3);
     EXPECT_FALSE(rs->BOF());
@@ -41,10 +41,9 @@ TEST_F(RecordsetTest, NavigatesWithExactCountsAndEnds) {
     EXPECT_TRUE(empty->EndOfFile());
     EXPECT_EQ(empty->GetRecordCount(), 0);
     EXPECT_THROW(empty->GetFields()->GetItem("Name")->GetValue(), _com_error);
-}
 
-TEST_F(RecordsetTest, AForwardOnlyResultIsReadOnceFromFirstToLast) {
-    RecordsetPtr rs = Recordset::Create();
+    // A forward-only result is read once from first to last.
+    rs = Recordset::Create();
     rs->Open("SELECT Name FROM GHT_Item ORDER BY Name", connection, adOpenForwardOnly,
              adLockReadOnly, adCmdText);
     EXPECT_EQ(rs->GetRecordCount(), -1);
@@ -59,7 +58,7 @@ TEST_F(RecordsetTest, AForwardOnlyResultIsReadOnceFromFirstToLast) {
     EXPECT_THROW(rs->GetFields()->GetItem("Name")->GetValue(), _com_error);
     EXPECT_THROW(rs->AddNew(), _com_error);
 
-    RecordsetPtr empty = Recordset::Create();
+    empty = Recordset::Create();
     empty->Open("SELECT Name FROM GHT_Item WHERE 1 = 0", connection, adOpenForwardOnly,
                 adLockReadOnly, adCmdText);
     EXPECT_TRUE(empty->BOF());
