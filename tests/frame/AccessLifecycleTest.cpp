@@ -78,32 +78,25 @@ TEST_F(AccessLifecycleTest, ABadConnectionStringLeavesTheObjectUnconnectedUntilA
     EXPECT_EQ(ops.Connection(), first);
 }
 
+// The server, database, user and password a string decodes to, over stale values.
+std::string Decoded(const CString& text) {
+    CString server = "stale", database = "stale", user = "stale", password = "stale";
+    DecodeConnectionString(text, server, database, user, password);
+    return (server + "|" + database + "|" + user + "|" + password).str();
+}
+
 TEST(ConnectionCodecTest, EncodingConcatenatesTheParametersAndDecodingFindsThem) {
     EXPECT_EQ(EncodeConnectionString("srv", "db", "sa", "pw"),
               "Provider=SQLOLEDB;Data Source=srv;Initial Catalog=db;User ID=sa;Password=pw");
     EXPECT_EQ(EncodeConnectionString("", "", "", ""),
               "Provider=SQLOLEDB;Data Source=;Initial Catalog=;User ID=;Password=");
 
-    // Decoding finds each key wherever it is.
-    CString server, database, user, password = "stale";
-    DecodeConnectionString(EncodeConnectionString("10.0.0.1,1433", "规划", "gh", "x y"), server,
-                           database, user, password);
-    EXPECT_EQ(server, "10.0.0.1,1433");
-    EXPECT_EQ(database, "规划");
-    EXPECT_EQ(user, "gh");
-    EXPECT_EQ(password, "x y");
-
-    DecodeConnectionString("User ID = me ;Data Source=  host   ;Extra=1", server, database, user,
-                           password);
-    EXPECT_EQ(server, "host");
-    EXPECT_EQ(database, "");
-    EXPECT_EQ(user, "me");
-    EXPECT_EQ(password, "");
-
-    DecodeConnectionString("Password=se;cret", server, database, user, password);
-    EXPECT_EQ(password, "se");
-    DecodeConnectionString("", server, database, user, password);
-    EXPECT_EQ(server, "");
+    // Decoding finds each key wherever it is; a key that is missing clears its part.
+    EXPECT_EQ(Decoded(EncodeConnectionString("10.0.0.1,1433", "规划", "gh", "x y")),
+              "10.0.0.1,1433|规划|gh|x y");
+    EXPECT_EQ(Decoded("User ID = me ;Data Source=  host   ;Extra=1"), "host||me|");
+    EXPECT_EQ(Decoded("Password=se;cret"), "|||se");
+    EXPECT_EQ(Decoded(""), "|||");
 }
 
 TEST(ConnectionCodecTest, TestConnectionOpensOrReportsTheEngineReason) {
