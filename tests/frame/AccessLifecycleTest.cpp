@@ -8,13 +8,10 @@ namespace {
 
 using AccessLifecycleTest = DatabaseTest;
 
-TEST_F(AccessLifecycleTest, NullAndEmptyStringsMakeNoObjectAndNoMessage) {
+TEST_F(AccessLifecycleTest, NoObjectWithoutAStringAndAFailedOpenReportsIt) {
     EXPECT_EQ(CBaseClassAccess::CreateInstance(nullptr), nullptr);
     EXPECT_EQ(CBaseClassAccess::CreateInstance(""), nullptr);
     EXPECT_TRUE(messages.messages().empty());
-}
-
-TEST_F(AccessLifecycleTest, AFailedOpenReportsTheConnectionFailure) {
     EXPECT_EQ(CBaseClassAccess::CreateInstance("Provider=SQLite;Data Source=/nonexistent/x.db"),
               nullptr);
     ASSERT_EQ(messages.messages().size(), 1u);
@@ -59,7 +56,7 @@ TEST_F(AccessLifecycleTest, RecordsReadThroughAnAccessObjectKeepItAlive) {
     item.SetDBClassAccess(nullptr);  // the last holder: the object goes
 }
 
-TEST_F(AccessLifecycleTest, ABadConnectionStringLeavesTheObjectUnconnected) {
+TEST_F(AccessLifecycleTest, ABadConnectionStringLeavesTheObjectUnconnectedUntilAGoodOne) {
     EXPECT_EQ(access->SetConnectionString(""), -2);
     EXPECT_EQ(access->RefConnection(), nullptr);
     EXPECT_TRUE(messages.messages().empty());
@@ -71,9 +68,8 @@ TEST_F(AccessLifecycleTest, ABadConnectionStringLeavesTheObjectUnconnected) {
     EXPECT_EQ(access->SetConnectionString(connectionString.c_str()), 0);
     EXPECT_EQ(access->GetMaxFieldValueFromTable("SELECT 3 AS MaxValue", value), 2);
     EXPECT_EQ(value, 3);
-}
 
-TEST_F(AccessLifecycleTest, TheConnectionIsOpenedOnceAndSharedWithCallers) {
+    // The connection is opened once and shared with callers.
     CRecordAccess ops(nullptr, CRecordAccess::UpdateFailure::Notice);
     EXPECT_EQ(ops.CreateConnection(), -2);
     ASSERT_EQ(ops.SetConnectionString(connectionString.c_str()), 0);
@@ -82,33 +78,25 @@ TEST_F(AccessLifecycleTest, TheConnectionIsOpenedOnceAndSharedWithCallers) {
     EXPECT_EQ(ops.Connection(), first);
 }
 
-TEST(ConnectionCodecTest, EncodingConcatenatesTheParametersUnchanged) {
+// The server, database, user and password a string decodes to, over stale values.
+std::string Decoded(const CString& text) {
+    CString server = "stale", database = "stale", user = "stale", password = "stale";
+    DecodeConnectionString(text, server, database, user, password);
+    return (server + "|" + database + "|" + user + "|" + password).str();
+}
+
+TEST(ConnectionCodecTest, EncodingConcatenatesTheParametersAndDecodingFindsThem) {
     EXPECT_EQ(EncodeConnectionString("srv", "db", "sa", "pw"),
               "Provider=SQLOLEDB;Data Source=srv;Initial Catalog=db;User ID=sa;Password=pw");
     EXPECT_EQ(EncodeConnectionString("", "", "", ""),
               "Provider=SQLOLEDB;Data Source=;Initial Catalog=;User ID=;Password=");
-}
 
-TEST(ConnectionCodecTest, DecodingFindsEachKeyWhereverItIs) {
-    CString server, database, user, password = "stale";
-    DecodeConnectionString(EncodeConnectionString("10.0.0.1,1433", "规划", "gh", "x y"), server,
-                           database, user, password);
-    EXPECT_EQ(server, "10.0.0.1,1433");
-    EXPECT_EQ(database, "规划");
-    EXPECT_EQ(user, "gh");
-    EXPECT_EQ(password, "x y");
-
-    DecodeConnectionString("User ID = me ;Data Source=  host   ;Extra=1", server, database, user,
-                           password);
-    EXPECT_EQ(server, "host");
-    EXPECT_EQ(database, "");
-    EXPECT_EQ(user, "me");
-    EXPECT_EQ(password, "");
-
-    DecodeConnectionString("Password=se;cret", server, database, user, password);
-    EXPECT_EQ(password, "se");
-    DecodeConnectionString("", server, database, user, password);
-    EXPECT_EQ(server, "");
+    // Decoding finds each key wherever it is; a key that is missing clears its part.
+    EXPECT_EQ(Decoded(EncodeConnectionString("10.0.0.1,1433", "规划", "gh", "x y")),
+              "10.0.0.1,1433|规划|gh|x y");
+    EXPECT_EQ(Decoded("User ID = me ;Data Source=  host   ;Extra=1"), "host||me|");
+    EXPECT_EQ(Decoded("Password=se;cret"), "|||se");
+    EXPECT_EQ(Decoded(""), "|||");
 }
 
 TEST(ConnectionCodecTest, TestConnectionOpensOrReportsTheEngineReason) {

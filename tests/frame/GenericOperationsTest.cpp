@@ -13,7 +13,6 @@ protected:
         ConnectionPtr connection = access->RefConnection();
         CreateTestTables(*connection);
         ASSERT_EQ(ops.SetConnectionString(connectionString.c_str()), 0);
-        log = std::make_unique<StatementLog>(ops.Connection());
     }
 
     void AddItems(std::initializer_list<const char*> names) {
@@ -38,10 +37,10 @@ protected:
     }
 
     CRecordAccess ops{nullptr, CRecordAccess::UpdateFailure::Notice};
-    std::unique_ptr<StatementLog> log;
 };
 
-TEST_F(GenericOperationsTest, ReadOneFillsFromTheFirstRowAndLeavesTheRecordAloneWithoutRows) {
+// Reading members column by column (NULLs, conversions) is in the column-reading tests.
+TEST_F(GenericOperationsTest, ReadOneFillsFromTheFirstRowOrLeavesTheRecordAlone) {
     CTestItem item;
     item.Name = "untouched";
     EXPECT_EQ(ops.ReadOneRecordInfo("SELECT * FROM GHT_Item", &item), 1);
@@ -50,57 +49,20 @@ TEST_F(GenericOperationsTest, ReadOneFillsFromTheFirstRowAndLeavesTheRecordAlone
 
     AddItems({"first", "second"});
     EXPECT_EQ(ops.ReadOneRecordInfo("SELECT * FROM GHT_Item ORDER BY ItemID", &item), 2);
-    EXPECT_EQ(item.Name, "first");  // each member type's read is in the column-table tests
+    EXPECT_EQ(item.Name, "first");
     EXPECT_EQ(item.Code, 7);
     EXPECT_TRUE(messages.messages().empty());
-}
 
-TEST_F(GenericOperationsTest, NullColumnsKeepTheMemberAndTextConvertsOnlyWhenNumeric) {
-    Exec("INSERT INTO GHT_Item (Name, Code) VALUES (NULL, NULL)");
-    CTestItem item;
-    item.Name = "kept";
-    item.Code = 99;
-    ASSERT_EQ(ops.ReadOneRecordInfo("SELECT * FROM GHT_Item", &item), 2);
-    EXPECT_EQ(item.Name, "kept");
-    EXPECT_EQ(item.Code, 99);
-
-    // A text column read into a long member: "12" gives 12, "abc" leaves the member.
-    CTestItem numeric;
-    ASSERT_EQ(ops.ReadOneRecordInfo("SELECT '12' AS Code, 'x' AS Name", &numeric), 2);
-    EXPECT_EQ(numeric.Code, 12);
-    CTestItem text;
-    text.Code = 5;
-    ASSERT_EQ(ops.ReadOneRecordInfo("SELECT 'abc' AS Code, 'y' AS Name", &text), 2);
-    EXPECT_EQ(text.Code, 5);
-    EXPECT_EQ(text.Name, "y");  // the other columns are still read
-}
-
-TEST_F(GenericOperationsTest, ARejectedQueryShowsTheEngineTextAndGivesMinusOne) {
-    CTestItem item;
+    // A rejected query shows the engine's text.
     EXPECT_EQ(ops.ReadOneRecordInfo("SELECT * FROM NoSuchTable", &item), -1);
     ASSERT_EQ(messages.messages().size(), 1u);
     EXPECT_EQ(messages.messages()[0].caption, "数据库错误");
     EXPECT_TRUE(ContainsNoCase(messages.messages()[0].text, "NoSuchTable"))
         << messages.messages()[0].text;
-    EXPECT_EQ(ops.Connection()->GetErrors().GetCount() > 0, true);
+    EXPECT_GT(ops.Connection()->GetErrors().GetCount(), 0);
 }
 
-TEST_F(GenericOperationsTest, ReadMultiAppendsOneKidPerRowInOrder) {
-    CTestMaster master;
-    master.MasterID = 3;
-    CTestItem earlier;
-    master.Kids.Add(earlier);  // kids already held stay
-    EXPECT_EQ(ops.ReadMultiRecordInfo("SELECT * FROM GHT_Kid WHERE MasterID = 3", &master), 1);
-    Insert("GHT_Kid (MasterID, Name)", {"3, 'a'", "3, 'b'", "3, 'c'", "4, 'other'"});
-    EXPECT_EQ(
-        ops.ReadMultiRecordInfo("SELECT * FROM GHT_Kid WHERE MasterID = 3 ORDER BY KidID", &master),
-        2);
-    ASSERT_EQ(master.Kids.GetSize(), 4);
-    EXPECT_EQ(master.Kids[1].Name, "a");
-    EXPECT_EQ(master.Kids[3].Name, "c");
-}
-
-TEST_F(GenericOperationsTest, EditMultiAddsOneRowPerKidAndReadsBackTheirKeys) {
+TEST_F(GenericOperationsTest, MultiRecordsWriteOneRowPerKidAndReadAppendingInOrder) {
     CTestMaster master;
     master.MasterID = 8;
     EXPECT_EQ(ops.EditMultiRecordInfo("SELECT * FROM GHT_Kid WHERE (1 = -1)", &master), 1);
@@ -111,23 +73,22 @@ TEST_F(GenericOperationsTest, EditMultiAddsOneRowPerKidAndReadsBackTheirKeys) {
         master.Kids.Add(kid);
     }
     EXPECT_EQ(ops.EditMultiRecordInfo("SELECT * FROM GHT_Kid WHERE (1 = -1)", &master), 2);
-    EXPECT_EQ(Count("GHT_Kid", "MasterID = 8"), 2);
     EXPECT_GT(master.Kids[0].ItemID, 0);
     EXPECT_GT(master.Kids[1].ItemID, master.Kids[0].ItemID);
+
+    Insert("GHT_Kid (MasterID, Name)", {"8, 'z'", "4, 'other'"});
+    CTestMaster read;
+    read.Kids.Add(master.Kids[0]);  // kids already held stay
+    EXPECT_EQ(ops.ReadMultiRecordInfo("SELECT * FROM GHT_Kid WHERE MasterID = 3", &read), 1);
+    EXPECT_EQ(
+        ops.ReadMultiRecordInfo("SELECT * FROM GHT_Kid WHERE MasterID = 8 ORDER BY KidID", &read),
+        2);
+    ASSERT_EQ(read.Kids.GetSize(), 4);
+    EXPECT_EQ(read.Kids[1].Name, "x");
+    EXPECT_EQ(read.Kids[3].Name, "z");
 }
 
-TEST_F(GenericOperationsTest, EditOneRewritesTheFirstSelectedRowOnly) {
-    AddItems({"a", "b"});
-    CTestItem item;
-    item.Name = "renamed";
-    item.Code = 42;
-    EXPECT_EQ(ops.EditOneRecordInfo("SELECT * FROM GHT_Item WHERE Name = 'zzz'", &item), 1);
-    EXPECT_EQ(ops.EditOneRecordInfo("SELECT * FROM GHT_Item WHERE Name = 'B'", &item), 2);
-    EXPECT_EQ(Rows("SELECT Name, Code FROM GHT_Item ORDER BY ItemID"),
-              (Table{{"a", "7"}, {"renamed", "42"}}));
-}
-
-TEST_F(GenericOperationsTest, AddNewStoresTheRecordAndReadsBackItsIdentity) {
+TEST_F(GenericOperationsTest, AddNewReadsBackTheIdentityAndEditOneRewritesTheFirstRowSelected) {
     CTestItem item;
     item.Name = "new";
     item.Active = TRUE;
@@ -137,10 +98,16 @@ TEST_F(GenericOperationsTest, AddNewStoresTheRecordAndReadsBackItsIdentity) {
     EXPECT_NE(item.ItemID, 555);
     EXPECT_EQ(Rows("SELECT ItemID, Name, Active, Flag FROM GHT_Item"),
               (Table{{std::to_string(item.ItemID), "new", "1", "1"}}));
-    // An empty text is stored as an empty text, not as NULL.
     CTestItem blank;
     ASSERT_EQ(ops.AddNewOneRecordInfo("SELECT * FROM GHT_Item WHERE (1 = -1)", &blank), 2);
-    EXPECT_EQ(Count("GHT_Item", "Name IS NULL"), 0);
+
+    item.Name = "renamed";
+    item.Code = 42;
+    EXPECT_EQ(ops.EditOneRecordInfo("SELECT * FROM GHT_Item WHERE Name = 'zzz'", &item), 1);
+    EXPECT_EQ(ops.EditOneRecordInfo("SELECT * FROM GHT_Item ORDER BY ItemID DESC", &item), 2);
+    // An empty text is stored as an empty text, not as NULL.
+    EXPECT_EQ(Rows("SELECT Name, Code FROM GHT_Item ORDER BY ItemID"),
+              (Table{{"new", "0"}, {"renamed", "42"}}));
 }
 
 TEST_F(GenericOperationsTest, AFailedInsertShowsSourceAndDescriptionAsANotice) {
@@ -157,50 +124,57 @@ TEST_F(GenericOperationsTest, AFailedInsertShowsSourceAndDescriptionAsANotice) {
     EXPECT_EQ(notice.text.substr(notice.text.size() - 2), " \n");
 }
 
-TEST_F(GenericOperationsTest, StatementsReportOrStaySilentAsNamed) {
+TEST_F(GenericOperationsTest, SingleStatementsAnswerAndReportAsNamed) {
     EXPECT_EQ(ops.DeleteRecordInfo("DELETE FROM GHT_Item"), 2);
     EXPECT_EQ(ops.DeleteRecordInfo("DELETE FROM Missing"), -1);
     EXPECT_EQ(messages.messages().size(), 1u);
     EXPECT_EQ(ops.ExecuteSilently("DELETE FROM Missing"), -1);
     EXPECT_EQ(ops.ExecuteSilently("DELETE FROM GHT_Item"), 2);
     EXPECT_EQ(messages.messages().size(), 1u);
-}
 
-TEST_F(GenericOperationsTest, CheckRecordInfoEmptyAnswersOneEitherWay) {
+    // CheckRecordInfoEmpty answers 1 either way; the maximum over no rows is 0.
     int hasRows = 7;
+    long value = -5;
+    const char* max = "SELECT MAX(Code) AS MaxValue FROM GHT_Item";
     EXPECT_EQ(ops.CheckRecordInfoEmpty("SELECT * FROM GHT_Item", hasRows), 1);
     EXPECT_EQ(hasRows, 0);
+    EXPECT_EQ(ops.GetMaxFieldValueFromTable(max, value), 2);
+    EXPECT_EQ(value, 0);
     AddItems({"a"});
+    Exec("UPDATE GHT_Item SET Code = 31");
     EXPECT_EQ(ops.CheckRecordInfoEmpty("SELECT * FROM GHT_Item", hasRows), 1);
     EXPECT_EQ(hasRows, 1);
     EXPECT_EQ(ops.CheckRecordInfoEmpty("SELECT * FROM Missing", hasRows), -1);
     EXPECT_EQ(hasRows, 0);
-}
-
-TEST_F(GenericOperationsTest, ChangeOneFieldlongValueRunsItsStatementExactly) {
-    AddItems({"a", "b"});
-    Exec("UPDATE GHT_Item SET Code = 3 WHERE Name = 'a'");
-    EXPECT_EQ(ops.ChangeOneFieldlongValue("", "Code", 3, 7), -1);
-    EXPECT_TRUE(log->statements().empty());
-    EXPECT_EQ(ops.ChangeOneFieldlongValue("GHT_Item", "Code", 3, 9), 2);
-    EXPECT_EQ(log->statements(),
-              std::vector<std::string>{"UPDATE GHT_Item SET Code = 9 WHERE Code = 3 "});
-    EXPECT_EQ(Count("GHT_Item", "Code = 9"), 1);
-}
-
-TEST_F(GenericOperationsTest, MaxValueIsZeroOverNoRows) {
-    long value = -5;
-    EXPECT_EQ(ops.GetMaxFieldValueFromTable("SELECT MAX(Code) AS MaxValue FROM GHT_Item", value),
-              2);
-    EXPECT_EQ(value, 0);
-    AddItems({"a"});
-    Exec("UPDATE GHT_Item SET Code = 31");
-    EXPECT_EQ(ops.GetMaxFieldValueFromTable("SELECT MAX(Code) AS MaxValue FROM GHT_Item", value),
-              2);
+    EXPECT_EQ(ops.GetMaxFieldValueFromTable(max, value), 2);
     EXPECT_EQ(value, 31);
     EXPECT_EQ(
         ops.GetMaxFieldValueFromTable("SELECT Code AS MaxValue FROM GHT_Item WHERE 1 = 0", value),
         1);
+
+    // Without a connection queries look empty and statements report it.
+    messages.clear();
+    CRecordAccess unconnected(nullptr, CRecordAccess::UpdateFailure::Notice);
+    CTestItem item;
+    EXPECT_EQ(unconnected.ReadOneRecordInfo("SELECT * FROM GHT_Item", &item), 1);
+    CArray<CTestItem*, CTestItem*&> pointers;
+    EXPECT_EQ(unconnected.ReadAllAsNew("SELECT * FROM GHT_Item", pointers, 1), 1);
+    EXPECT_TRUE(messages.messages().empty());
+    EXPECT_EQ(unconnected.DeleteRecordInfo("DELETE FROM GHT_Item"), -1);
+    ASSERT_EQ(messages.messages().size(), 1u);
+    EXPECT_EQ(messages.messages()[0].text, "连接数据库失败!");
+}
+
+TEST_F(GenericOperationsTest, ChangeOneFieldlongValueRunsItsStatementExactly) {
+    StatementLog log(ops.Connection());
+    AddItems({"a", "b"});
+    Exec("UPDATE GHT_Item SET Code = 3 WHERE Name = 'a'");
+    EXPECT_EQ(ops.ChangeOneFieldlongValue("", "Code", 3, 7), -1);
+    EXPECT_TRUE(log.statements().empty());
+    EXPECT_EQ(ops.ChangeOneFieldlongValue("GHT_Item", "Code", 3, 9), 2);
+    EXPECT_EQ(log.statements(),
+              std::vector<std::string>{"UPDATE GHT_Item SET Code = 9 WHERE Code = 3 "});
+    EXPECT_EQ(Count("GHT_Item", "Code = 9"), 1);
 }
 
 TEST_F(GenericOperationsTest,
@@ -259,10 +233,8 @@ TEST_F(GenericOperationsTest, SynchroniseByIdRewritesKeepsAndRemoves) {
     CArray<CKeyedItem, CKeyedItem&> none;
     EXPECT_EQ(ops.SynchroniseById("SELECT * FROM GHT_Keyed", none, "ItemID"), 2);
     EXPECT_EQ(Count("GHT_Keyed"), 0);
-    EXPECT_EQ(ops.SynchroniseById("SELECT * FROM Missing", none, "ItemID"), 1);
-}
 
-TEST_F(GenericOperationsTest, SynchroniseByIdLeavesIdentityKeysToTheDatabase) {
+    // Keys the database assigns are left to it.
     AddItems({"a"});
     CArray<CTestItem, CTestItem&> items;
     CTestItem existing;
@@ -279,6 +251,7 @@ TEST_F(GenericOperationsTest, SynchroniseByIdLeavesIdentityKeysToTheDatabase) {
               1);
     EXPECT_NE(items[1].ItemID, 900);  // read back from the row the database keyed
     EXPECT_TRUE(messages.messages().empty());
+    EXPECT_EQ(ops.SynchroniseById("SELECT * FROM Missing", none, "ItemID"), 1);
 }
 
 TEST_F(GenericOperationsTest, ScopesOfSeveralStatements) {
@@ -309,18 +282,6 @@ TEST_F(GenericOperationsTest, ScopesOfSeveralStatements) {
     }),
               -1);
     EXPECT_EQ(Count("GHT_Item"), 2);
-}
-
-TEST_F(GenericOperationsTest, WithoutAConnectionQueriesLookEmpty) {
-    CRecordAccess unconnected(nullptr, CRecordAccess::UpdateFailure::Notice);
-    CTestItem item;
-    EXPECT_EQ(unconnected.ReadOneRecordInfo("SELECT * FROM GHT_Item", &item), 1);
-    CArray<CTestItem*, CTestItem*&> pointers;
-    EXPECT_EQ(unconnected.ReadAllAsNew("SELECT * FROM GHT_Item", pointers, 1), 1);
-    EXPECT_TRUE(messages.messages().empty());
-    EXPECT_EQ(unconnected.DeleteRecordInfo("DELETE FROM GHT_Item"), -1);
-    ASSERT_EQ(messages.messages().size(), 1u);
-    EXPECT_EQ(messages.messages()[0].text, "连接数据库失败!");
 }
 
 }  // namespace

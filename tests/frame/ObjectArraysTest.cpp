@@ -45,7 +45,7 @@ TEST(ObjectArraysTest, CopyDeepAppendsCopiesAndShallowSharesPointers) {
     ReleaseArrayData(target, 0);
 }
 
-TEST(ObjectArraysTest, InsertPlacesACopyOrAppendsOutsideTheArray) {
+TEST(ObjectArraysTest, InsertPlacesACopyOrAppendsAndDeleteRemovesOnlyWhatIsThere) {
     Items items;
     Fill(items, {"a", "c"});
     CTestItem b;
@@ -60,16 +60,14 @@ TEST(ObjectArraysTest, InsertPlacesACopyOrAppendsOutsideTheArray) {
     appended = InsertArrayData(items, z, 99);
     EXPECT_EQ(appended, items[4]);
     EXPECT_EQ(Names(items), "abczz");
-    ReleaseArrayData(items, 0);
-}
 
-TEST(ObjectArraysTest, DeleteRemovesOnlyWhatIsThere) {
-    Items items;
-    Fill(items, {"a", "b", "c"});
+    // Deleting removes only what is there.
     DeleteArrayData(items, -1);
-    DeleteArrayData(items, 3);
-    EXPECT_EQ(Names(items), "abc");
+    DeleteArrayData(items, 5);
+    EXPECT_EQ(Names(items), "abczz");
     DeleteArrayData(items, 1);
+    DeleteArrayData(items, 3);
+    DeleteArrayData(items, 2);
     EXPECT_EQ(Names(items), "ac");
 
     CTestItem* stranger = Make("s");

@@ -42,6 +42,7 @@ public:
     struct Message {
         std::string text;
         std::string caption;
+        bool operator==(const Message&) const = default;
     };
     MessageCapture();
     ~MessageCapture();

@@ -6,16 +6,6 @@ namespace ghdb::test {
 
 namespace {
 
-const ColumnTable<CTestItem>& ItemColumns() {
-    static const ColumnTable<CTestItem> columns = {
-        {"Name", &CTestItem::Name},     {"Code", &CTestItem::Code},
-        {"Small", &CTestItem::Small},   {"Ratio", &CTestItem::Ratio},
-        {"Weight", &CTestItem::Weight}, {"Active", &CTestItem::Active},
-        {"Flag", &CTestItem::Flag},
-    };
-    return columns;
-}
-
 using schema::ColumnDef;
 using schema::ColumnType;
 
@@ -47,17 +37,18 @@ const schema::TableDef kTables[] = {
 
 }  // namespace
 
-void CTestItem::ReadFromFields(FieldsPtr& fields, _variant_t&) {
-    ReadColumn(fields, "ItemID", ItemID);
-    ReadColumns(fields, ItemColumns(), *this);
-}
-
-void CTestItem::WriteToFields(FieldsPtr& fields) {
-    WriteColumns(fields, ItemColumns(), *this);
-}
-
-void CTestItem::AfterUpdateNew(FieldsPtr& fields, _variant_t&) {
-    ReadColumn(fields, "ItemID", ItemID);
+const ColumnTable<CTestItem>& CTestItem::Columns() {
+    static const ColumnTable<CTestItem> columns = {
+        {"ItemID", &CTestItem::ItemID, ColumnRole::Identity},
+        {"Name", &CTestItem::Name},
+        {"Code", &CTestItem::Code},
+        {"Small", &CTestItem::Small},
+        {"Ratio", &CTestItem::Ratio},
+        {"Weight", &CTestItem::Weight},
+        {"Active", &CTestItem::Active},
+        {"Flag", &CTestItem::Flag},
+    };
+    return columns;
 }
 
 void CKeyedItem::WriteToFields(FieldsPtr& fields) {
@@ -65,12 +56,9 @@ void CKeyedItem::WriteToFields(FieldsPtr& fields) {
     CTestItem::WriteToFields(fields);
 }
 
-void CTestMaster::ReadFromFields(FieldsPtr& fields, _variant_t&) {
-    ReadColumn(fields, "MasterID", MasterID);
-}
-
-void CTestMaster::WriteToFields(FieldsPtr& fields) {
-    WriteColumn(fields, "MasterID", MasterID);
+const ColumnTable<CTestMaster>& CTestMaster::Columns() {
+    static const ColumnTable<CTestMaster> columns = {{"MasterID", &CTestMaster::MasterID}};
+    return columns;
 }
 
 void CTestMaster::ReadKidFromFields(FieldsPtr& fields, _variant_t&) {

@@ -9,13 +9,8 @@ namespace ghdb::test {
 
 // A record class of the tests' own, on table GHT_Item (key assigned by the database), with
 // every member type the column tables know.
-class CTestItem : public CDBBaseClass {
+class CTestItem : public CTableRecord<CTestItem> {
 public:
-    CTestItem() = default;
-    CTestItem(const CTestItem&) = default;
-    CTestItem& operator=(const CTestItem&) = default;
-    ~CTestItem() override = default;
-
     long ItemID = -1;
     CString Name;
     long Code = 0;
@@ -26,10 +21,7 @@ public:
     bool Flag = false;
 
     long GetIDField() const { return ItemID; }
-
-    void ReadFromFields(FieldsPtr& fields, _variant_t& scratch) override;
-    void WriteToFields(FieldsPtr& fields) override;
-    void AfterUpdateNew(FieldsPtr& fields, _variant_t& scratch) override;
+    static const ColumnTable<CTestItem>& Columns();
 };
 
 // The same columns on table GHT_Keyed, whose key the application writes.
@@ -39,14 +31,12 @@ public:
 };
 
 // A master with kid rows in GHT_Kid.
-class CTestMaster : public CMultiDBBaseClass {
+class CTestMaster : public CTableRecord<CTestMaster, CMultiDBBaseClass> {
 public:
     long MasterID = 0;
     CArray<CTestItem, CTestItem&> Kids;
 
-    void ReadFromFields(FieldsPtr& fields, _variant_t& scratch) override;
-    void WriteToFields(FieldsPtr& fields) override;
-    void AfterUpdateNew(FieldsPtr&, _variant_t&) override {}
+    static const ColumnTable<CTestMaster>& Columns();
     void ReadKidFromFields(FieldsPtr& fields, _variant_t& scratch) override;
     void WriteKidToFields(FieldsPtr& fields, int index) override;
     void AfterKidUpdateNew(FieldsPtr& fields, int index) override;

@@ -19,7 +19,7 @@ TEST(SqlServerProvider, KnowsEverySqlServerProviderNameInAnyCase) {
         EXPECT_FALSE(IsSqlServerProvider(name)) << name;
 }
 
-TEST(SqlServerDriverChoice, PrefersTheNewestMicrosoftDriverThenFreeTds) {
+TEST(SqlServerDriverChoice, ADriverInTheStringThenTheNewestMicrosoftDriverThenFreeTds) {
     const Drivers all = {"PostgreSQL Unicode", "FreeTDS", "ODBC Driver 17 for SQL Server",
                          "ODBC Driver 18 for SQL Server"};
     EXPECT_EQ(Chosen("Provider=SQLOLEDB", all), "ODBC Driver 18 for SQL Server");
@@ -28,9 +28,7 @@ TEST(SqlServerDriverChoice, PrefersTheNewestMicrosoftDriverThenFreeTds) {
     EXPECT_EQ(Chosen("Provider=SQLOLEDB", {"PostgreSQL ANSI", "FreeTDS"}), "FreeTDS");
     EXPECT_EQ(Chosen("Provider=SQLOLEDB", {"PostgreSQL ANSI", "SQL Server Native Client"}), "");
     EXPECT_EQ(Chosen("Provider=SQLOLEDB", {}), "");
-}
-
-TEST(SqlServerDriverChoice, ADriverKeyInTheStringWins) {
+    // A driver key in the string wins.
     EXPECT_EQ(Chosen("Provider=SQLOLEDB;Driver={FreeTDS};Data Source=db",
                      {"ODBC Driver 18 for SQL Server", "FreeTDS"}),
               "FreeTDS");
@@ -38,7 +36,7 @@ TEST(SqlServerDriverChoice, ADriverKeyInTheStringWins) {
     EXPECT_EQ(Chosen("Provider=SQLOLEDB;Driver=MyTds", {}), "MyTds");
 }
 
-TEST(SqlServerOdbcString, MapsTheParametersForEachDriver) {
+TEST(SqlServerOdbcString, MapsTheParametersForEachDriverBracingOnlyWhatNeedsIt) {
     const char* v17 = "ODBC Driver 17 for SQL Server";
     const char* v18 = "ODBC Driver 18 for SQL Server";
     struct Case {
@@ -81,9 +79,8 @@ TEST(SqlServerOdbcString, MapsTheParametersForEachDriver) {
                   "Driver={ODBC Driver 17 for SQL Server};Server=db;Trusted_Connection=yes;"},
          })
         EXPECT_EQ(SqlServerOdbcString(ConnectionString(c.oleDb), c.driver), c.odbc) << c.oleDb;
-}
 
-TEST(OdbcValue, BracesOnlyWhatNeedsThem) {
+    // Values are braced only when they need it.
     EXPECT_EQ(OdbcValue("plain"), "plain");
     EXPECT_EQ(OdbcValue(""), "");
     EXPECT_EQ(OdbcValue("a;b"), "{a;b}");

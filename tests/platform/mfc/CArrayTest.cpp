@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <stdexcept>
 #include <type_traits>
 #include <utility>
@@ -33,85 +34,92 @@ std::vector<T> Items(const CArray<T, A>& array) {
     return std::vector<T>(array.begin(), array.end());
 }
 
-TEST(CArrayTest, AddReturnsIndicesAndInsertAtKeepsOrderOrGrowsWithZeroedSlots) {
-    CArray<long, long> a;
-    EXPECT_TRUE(a.IsEmpty());
-    EXPECT_EQ(a.GetUpperBound(), -1);
-    EXPECT_EQ(a.Add(1), 0);
-    EXPECT_EQ(a.Add(4), 1);
-    a.InsertAt(1, 2);
-    a.InsertAt(2, 3);
-    a.InsertAt(0, 0);
-    EXPECT_EQ(Items(a), (std::vector<long>{0, 1, 2, 3, 4}));
+using Longs = CArray<long, long>;
+constexpr long kThrows = -999;
 
-    a.InsertAt(5, 9, 2);  // at the end
-    a.InsertAt(1, 7, 2);  // several copies in the middle
-    EXPECT_EQ(Items(a), (std::vector<long>{0, 7, 7, 1, 2, 3, 4, 9, 9}));
-    a.InsertAt(3, 8, 0);
-    EXPECT_EQ(a.GetSize(), 9);
-    EXPECT_EQ(a.GetCount(), 9);
-    EXPECT_EQ(a.GetUpperBound(), 8);
+// An array holding `before`, a call on it, what it gives (the size after calls that give
+// nothing) and what the array holds afterwards.
+struct Case {
+    std::vector<long> before;
+    std::function<long(Longs&)> op;
+    long gives;
+    std::vector<long> after;
+};
 
-    // Inserting beyond the end grows the array with zeroed slots.
+const Case kCases[] = {
+    // Add gives the index; InsertAt keeps the order, inserting zero or more copies, and
+    // beyond the end grows the array with zeroed slots.
+    {{}, [](Longs& a) { return a.IsEmpty() ? a.GetUpperBound() : 0; }, -1, {}},
+    {{}, [](Longs& a) { return a.Add(1); }, 0, {1}},
+    {{1}, [](Longs& a) { return a.Add(4); }, 1, {1, 4}},
+    {{1, 4},
+     [](Longs& a) { return a.InsertAt(1, 2), a.InsertAt(0, 0), a.GetSize(); },
+     4,
+     {0, 1, 2, 4}},
+    {{0, 1, 2}, [](Longs& a) { return a.InsertAt(3, 9, 2), a.GetSize(); }, 5, {0, 1, 2, 9, 9}},
+    {{0, 1, 2}, [](Longs& a) { return a.InsertAt(1, 7, 2), a.GetSize(); }, 5, {0, 7, 7, 1, 2}},
+    {{0, 1}, [](Longs& a) { return a.InsertAt(1, 8, 0), a.GetSize(); }, 2, {0, 1}},
+    {{1}, [](Longs& a) { return a.InsertAt(3, 5, 2), a.GetSize(); }, 5, {1, 0, 0, 5, 5}},
+    {{1}, [](Longs& a) { return a.InsertAt(-1, 0), a.GetSize(); }, kThrows, {1}},
+    {{1, 2}, [](Longs& a) { return a.GetCount(); }, 2, {1, 2}},
+    {{1, 2}, [](Longs& a) { return a.GetUpperBound(); }, 1, {1, 2}},
+    // RemoveAt removes ranges and rejects bad ones, leaving the array alone.
+    {{0, 1, 2, 3, 4, 5},
+     [](Longs& a) { return a.RemoveAt(0), a.RemoveAt(1, 2), a.GetSize(); },
+     3,
+     {1, 4, 5}},
+    {{1, 4, 5}, [](Longs& a) { return a.RemoveAt(3, 0), a.GetSize(); }, 3, {1, 4, 5}},
+    {{1, 4, 5}, [](Longs& a) { return a.RemoveAt(0, 3), a.GetSize(); }, 0, {}},
+    {{1, 4, 5}, [](Longs& a) { return a.RemoveAt(3), a.GetSize(); }, kThrows, {1, 4, 5}},
+    {{1, 4, 5}, [](Longs& a) { return a.RemoveAt(2, 2), a.GetSize(); }, kThrows, {1, 4, 5}},
+    {{1, 4, 5}, [](Longs& a) { return a.RemoveAt(-1), a.GetSize(); }, kThrows, {1, 4, 5}},
+    {{1, 4, 5}, [](Longs& a) { return a.RemoveAt(0, -1), a.GetSize(); }, kThrows, {1, 4, 5}},
+    // SetSize grows with zeros and shrinks; the grow-by stays unless one is given.
+    {{7}, [](Longs& a) { return a.GetGrowBy(); }, 0, {7}},
+    {{7}, [](Longs& a) { return a.SetSize(4, 10), a.GetGrowBy(); }, 10, {7, 0, 0, 0}},
+    {{7}, [](Longs& a) { return a.SetSize(4, 10), a.SetSize(2), a.GetGrowBy(); }, 10, {7, 0}},
+    {{7}, [](Longs& a) { return a.SetSize(4, 10), a.SetSize(3, 0), a.GetGrowBy(); }, 0, {7, 0, 0}},
+    {{1, 2}, [](Longs& a) { return a.SetSize(0, 10), a.GetGrowBy(); }, 10, {}},
+    {{1, 2}, [](Longs& a) { return a.SetSize(-1), a.GetSize(); }, kThrows, {1, 2}},
+    {{1, 2}, [](Longs& a) { return a.FreeExtra(), a.GetSize(); }, 2, {1, 2}},
+    {{1, 2}, [](Longs& a) { return a.SetSize(2, 10), a.RemoveAll(), a.GetGrowBy(); }, 10, {}},
+    // Element access inside the array, and outside it throwing.
+    {{1}, [](Longs& a) { return a.SetAt(0, 5), a.ElementAt(0) += 1, a[0] *= 2; }, 12, {12}},
+    {{12}, [](Longs& a) { return *a.GetData(); }, 12, {12}},
+    {{12}, [](Longs& a) { return a.SetAtGrow(2, 3), a.GetSize(); }, 3, {12, 0, 3}},
+    {{1}, [](Longs& a) { return a.GetAt(1); }, kThrows, {1}},
+    {{1}, [](const Longs& a) { return a.GetAt(-1); }, kThrows, {1}},
+    {{1}, [](Longs& a) { return a[1]; }, kThrows, {1}},
+    {{1}, [](const Longs& a) { return a[1]; }, kThrows, {1}},
+    {{1}, [](Longs& a) { return a.ElementAt(2); }, kThrows, {1}},
+    {{1}, [](Longs& a) { return a.SetAt(1, 5), a.GetSize(); }, kThrows, {1}},
+    {{1}, [](Longs& a) { return a.SetAtGrow(-1, 5), a.GetSize(); }, kThrows, {1}},
+};
+
+TEST(CArrayTest, EveryOperationGivesAndLeavesWhatMfcDoes) {
+    for (std::size_t i = 0; i < std::size(kCases); ++i) {
+        Longs a;
+        for (long v : kCases[i].before) a.Add(v);
+        long gives = 0;
+        try {
+            gives = kCases[i].op(a);
+        } catch (const std::out_of_range&) {
+            gives = kThrows;
+        }
+        EXPECT_EQ(gives, kCases[i].gives) << "case " << i;
+        EXPECT_EQ(Items(a), kCases[i].after) << "case " << i;
+    }
+}
+
+TEST(CArrayTest, InsertingBeyondTheEndZeroesPointersAndConstructsRecords) {
     CArray<Record*, Record*&> pointers;
     Record record;
     Record* p = &record;
     pointers.InsertAt(3, p, 2);
-    ASSERT_EQ(pointers.GetSize(), 5);
-    EXPECT_EQ(pointers[0], nullptr);
-    EXPECT_EQ(pointers[2], nullptr);
-    EXPECT_EQ(pointers[3], p);
-    EXPECT_EQ(pointers[4], p);
-
+    EXPECT_EQ(Items(pointers), (std::vector<Record*>{nullptr, nullptr, nullptr, p, p}));
     CArray<Record, Record&> values;
     values.InsertAt(1, record);
     EXPECT_EQ(values[0].id, -1);  // default-constructed, not zeroed over
-}
-
-TEST(CArrayTest, RemoveAtRemovesRangesAndRejectsBadOnes) {
-    CArray<int, int> a;
-    for (int i = 0; i < 6; ++i) a.Add(i);
-    a.RemoveAt(0);
-    a.RemoveAt(1, 2);
-    EXPECT_EQ(Items(a), (std::vector<int>{1, 4, 5}));
-    a.RemoveAt(3, 0);
-
-    EXPECT_THROW(a.RemoveAt(3), std::out_of_range);
-    EXPECT_THROW(a.RemoveAt(2, 2), std::out_of_range);
-    EXPECT_THROW(a.RemoveAt(-1), std::out_of_range);
-    EXPECT_THROW(a.RemoveAt(0, -1), std::out_of_range);
-    EXPECT_THROW(a.InsertAt(-1, 0), std::out_of_range);
-    EXPECT_EQ(Items(a), (std::vector<int>{1, 4, 5}));
-
-    a.RemoveAt(0, 3);
-    EXPECT_TRUE(a.IsEmpty());
-}
-
-TEST(CArrayTest, SetSizeGrowsShrinksAndKeepsGrowBy) {
-    CArray<long, long> a;
-    EXPECT_EQ(a.GetGrowBy(), 0);
-    a.Add(7);
-    a.SetSize(4, 10);
-    EXPECT_EQ(Items(a), (std::vector<long>{7, 0, 0, 0}));
-    EXPECT_EQ(a.GetGrowBy(), 10);
-
-    a.SetSize(2);
-    EXPECT_EQ(Items(a), (std::vector<long>{7, 0}));
-    EXPECT_EQ(a.GetGrowBy(), 10);  // -1 keeps it
-    a.SetSize(3, 0);
-    EXPECT_EQ(a.GetGrowBy(), 0);
-
-    a.SetSize(0, 10);
-    EXPECT_TRUE(a.IsEmpty());
-    EXPECT_EQ(a.GetGrowBy(), 10);
-    EXPECT_THROW(a.SetSize(-1), std::out_of_range);
-
-    a.Add(1);
-    a.FreeExtra();
-    EXPECT_EQ(Items(a), (std::vector<long>{1}));
-    a.RemoveAll();
-    EXPECT_EQ(a.GetSize(), 0);
-    EXPECT_EQ(a.GetGrowBy(), 10);
 }
 
 TEST(CArrayTest, AppendCopyAndAddFromThemselves) {
@@ -149,27 +157,6 @@ TEST(CArrayTest, AppendCopyAndAddFromThemselves) {
     EXPECT_EQ(grown[500], grown[0]);
     EXPECT_EQ(grown[700], grown[0]);
     EXPECT_TRUE(grown[600].IsEmpty());
-}
-
-TEST(CArrayTest, ElementAccessOutsideTheArrayThrows) {
-    CArray<int, int> a;
-    a.Add(1);
-    const auto& c = a;
-    EXPECT_THROW(a.GetAt(1), std::out_of_range);
-    EXPECT_THROW(c.GetAt(-1), std::out_of_range);
-    EXPECT_THROW(a[1], std::out_of_range);
-    EXPECT_THROW(c[1], std::out_of_range);
-    EXPECT_THROW(a.ElementAt(2), std::out_of_range);
-    EXPECT_THROW(a.SetAt(1, 5), std::out_of_range);
-    EXPECT_THROW(a.SetAtGrow(-1, 5), std::out_of_range);
-
-    a.SetAt(0, 5);
-    a.ElementAt(0) += 1;
-    a[0] *= 2;
-    EXPECT_EQ(c.GetAt(0), 12);
-    EXPECT_EQ(*a.GetData(), 12);
-    a.SetAtGrow(2, 3);
-    EXPECT_EQ(Items(a), (std::vector<int>{12, 0, 3}));
 }
 
 }  // namespace

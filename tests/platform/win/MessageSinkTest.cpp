@@ -6,43 +6,23 @@
 
 #include "platform/win/ComputerName.h"
 #include "platform/win/MessageSink.h"
+#include "support/TestDatabase.h"
 
-using namespace ghdb;
-
+namespace ghdb {
 namespace {
 
-struct Shown {
-    std::string text;
-    std::string caption;
-};
+using Shown = std::vector<test::MessageCapture::Message>;
 
-class MessageSinkTest : public ::testing::Test {
-protected:
-    void SetUp() override { previous_ = SetMessageHandler(Capture()); }
-    void TearDown() override { SetMessageHandler(std::move(previous_)); }
-
-    MessageHandler Capture() {
-        return [this](const char* text, const char* caption) { shown_.push_back({text, caption}); };
-    }
-
-    std::vector<Shown> shown_;
-
-private:
-    MessageHandler previous_;
-};
-
-TEST_F(MessageSinkTest, HandlerReceivesTextAndCaption) {
+TEST(MessageSinkTest, HandlerReceivesTextAndCaptionAndIsRestoredWhenSetBack) {
+    test::MessageCapture captured;
     ShowMessage("连接数据库失败!", "数据库错误");
     ShowMessage("line one\nline two", "caption");
     ShowMessage(nullptr, nullptr);  // null text and caption arrive empty
-    ASSERT_EQ(shown_.size(), 3U);
-    EXPECT_EQ(shown_[0].text, "连接数据库失败!");
-    EXPECT_EQ(shown_[0].caption, "数据库错误");
-    EXPECT_EQ(shown_[1].text, "line one\nline two");
-    EXPECT_EQ(shown_[2].text + shown_[2].caption, "");
-}
+    EXPECT_EQ(
+        captured.messages(),
+        (Shown{{"连接数据库失败!", "数据库错误"}, {"line one\nline two", "caption"}, {"", ""}}));
 
-TEST_F(MessageSinkTest, SettingTheReturnedHandlerBackRestoresIt) {
+    captured.clear();
     std::vector<std::string> other;
     MessageHandler mine =
         SetMessageHandler([&](const char* text, const char*) { other.emplace_back(text); });
@@ -50,33 +30,22 @@ TEST_F(MessageSinkTest, SettingTheReturnedHandlerBackRestoresIt) {
     ShowMessage("to other", "c");
     MessageHandler replaced = SetMessageHandler(std::move(mine));
     ShowMessage("to mine", "c");
-
-    ASSERT_EQ(other.size(), 1U);
-    EXPECT_EQ(other[0], "to other");
-    ASSERT_EQ(shown_.size(), 1U);
-    EXPECT_EQ(shown_[0].text, "to mine");
-
+    EXPECT_EQ(other, std::vector<std::string>{"to other"});
+    EXPECT_EQ(captured.messages(), (Shown{{"to mine", "c"}}));
     replaced("direct", "c");  // the returned handler is the one that was installed
     EXPECT_EQ(other.size(), 2U);
 }
 
-TEST_F(MessageSinkTest, DefaultWritesOneLineToStderrAndReportsAsEmpty) {
-    MessageHandler mine = SetMessageHandler(nullptr);
+TEST(MessageSinkTest, DefaultWritesOneLineToStderrAndAHandlerMayReplaceItself) {
+    test::MessageCapture captured;
+    MessageHandler capture = SetMessageHandler(nullptr);
     EXPECT_FALSE(SetMessageHandler(nullptr));  // the default is active: nothing to return
-
     testing::internal::CaptureStderr();
     ShowMessage("no table\nGH_Layer", "数据库错误");
     ShowMessage(nullptr, "c");
-    const std::string written = testing::internal::GetCapturedStderr();
-    EXPECT_EQ(written, "数据库错误: no table\nGH_Layer\nc: \n");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "数据库错误: no table\nGH_Layer\nc: \n");
+    EXPECT_TRUE(captured.messages().empty());
 
-    SetMessageHandler(std::move(mine));
-    ShowMessage("captured again", "c");
-    EXPECT_EQ(shown_.size(), 1U);
-}
-
-TEST_F(MessageSinkTest, HandlerMayShowMessagesAndReplaceItself) {
-    MessageHandler capture = Capture();
     SetMessageHandler([&](const char* text, const char* caption) {
         // A one-shot handler: puts the capturing one back, then reports through it.
         SetMessageHandler(capture);
@@ -85,11 +54,7 @@ TEST_F(MessageSinkTest, HandlerMayShowMessagesAndReplaceItself) {
     });
     ShowMessage("first", "c");
     ShowMessage("third", "c");
-
-    ASSERT_EQ(shown_.size(), 3U);
-    EXPECT_EQ(shown_[0].text, "first");
-    EXPECT_EQ(shown_[1].text, "second");
-    EXPECT_EQ(shown_[2].text, "third");
+    EXPECT_EQ(captured.messages(), (Shown{{"first", "c"}, {"second", "c"}, {"third", "c"}}));
 }
 
 TEST(ComputerNameTest, NameIsTheNonEmptyHostNameWithoutStrayBytes) {
@@ -100,3 +65,4 @@ TEST(ComputerNameTest, NameIsTheNonEmptyHostNameWithoutStrayBytes) {
 }
 
 }  // namespace
+}  // namespace ghdb
