@@ -9,17 +9,17 @@
 namespace ghdb::test {
 namespace {
 
-using Counts = std::map<std::string, long>;
+class CascadeFaultTest;
 
 struct Cascade {
     const char* name;
-    // Lays out the rows and runs the cascade on them.
-    std::function<void(class CascadeFaultTest&)> layOut;
-    std::function<long(class CascadeFaultTest&)> run;
+    // Lays out the rows; returns the key of what the cascade removes.
+    long (CascadeFaultTest::*layOut)();
+    std::function<long(CBaseClassAccess&, long removed)> run;
     // The tables whose failing statement is a guard: the cascade stops and undoes itself.
     std::vector<std::string> guards;
-    // What the cascade answers when a statement on `table` fails alone.
-    std::function<long(const std::string& table)> statusAfterFailure;
+    // The table whose statement alone decides the answer (none: the cascade answers 2).
+    std::string last;
 };
 
 void PrintTo(const Cascade& cascade, std::ostream* out) {
@@ -33,14 +33,10 @@ public:
         for (const std::string& table : CatalogueTables()) counts[table] = Count(table);
         return counts;
     }
-    void Reset() {
-        ClearFaults();
-        ClearCatalogue();
-    }
     // A group with a child group, each with a layer of its own, and a layer shared with another
     // group; every layer with a row in every table that names it.
-    void LayOutGroups() {
-        removed = AddGroup("removed");
+    long LayOutGroups() {
+        const long removed = AddGroup("removed");
         const long child = AddGroup("child", removed);
         const long other = AddGroup("other");
         for (long layer : {10, 11, 12}) {
@@ -55,36 +51,34 @@ public:
             "INSERT INTO GHGIS_ApplyClass (ApplyClassID, ApplyClassName, DataObjectID, "
             "DataObjectType) VALUES (2, 'groups', " +
             N(removed) + ", 1)");
+        return removed;
     }
     // A spatial database with two layers and another database with one.
-    void LayOutDatabases() {
-        removed = AddSpacialDB("removed", "ArcSDE");
+    long LayOutDatabases() {
+        const long removed = AddSpacialDB("removed", "ArcSDE");
         const long other = AddSpacialDB("other", "ArcSDE");
         for (long layer : {10, 11, 12}) {
             InsertLayer(layer, "layer", layer == 12 ? other : removed);
             AddDependants(layer, layer * 10);
             Link(1, layer, layer);
         }
+        return removed;
     }
-    void LayOutLayers() {
+    long LayOutLayers() {
         for (long layer : {10, 11}) {
             InsertLayer(layer, "layer");
             AddDependants(layer, layer * 10);
             Link(1, layer, layer);
         }
-        removed = 10;
+        return 10;
     }
-
-    CBaseClassAccess& Access() { return *access; }
-
-    long removed = 0;
 };
 
 TEST_P(CascadeFaultTest, AFailedStatementIsSkippedAloneAndAnEndedTransactionUndoesEverything) {
     const Cascade& cascade = GetParam();
-    cascade.layOut(*this);
+    const long removed = (this->*cascade.layOut)();
     const Counts before = Snapshot();
-    ASSERT_EQ(cascade.run(*this), 2);
+    ASSERT_EQ(cascade.run(*access, removed), 2);
     const Counts after = Snapshot();
 
     for (const std::string& table : CatalogueTables()) {
@@ -93,24 +87,23 @@ TEST_P(CascadeFaultTest, AFailedStatementIsSkippedAloneAndAnEndedTransactionUndo
         for (Failure failure : {Failure::Alone, Failure::EndsTransaction}) {
             SCOPED_TRACE(table +
                          (failure == Failure::Alone ? " fails alone" : " ends the transaction"));
-            Reset();
-            cascade.layOut(*this);
+            ClearFaults();
+            ClearCatalogue();
+            const long again = (this->*cascade.layOut)();
             InjectFault(table, "DELETE", failure);
             messages.clear();
-            const long status = cascade.run(*this);
+            const long status = cascade.run(*access, again);
             ClearFaults();
             // Some steps fail silently by contract; a lost transaction is always shown.
             if (failure == Failure::EndsTransaction) {
                 EXPECT_FALSE(messages.messages().empty());
             }
-            const bool guard = std::find(cascade.guards.begin(), cascade.guards.end(), table) !=
-                               cascade.guards.end();
-            if (failure == Failure::EndsTransaction || guard) {
+            if (failure == Failure::EndsTransaction || std::ranges::count(cascade.guards, table)) {
                 EXPECT_EQ(status, -1);
                 EXPECT_EQ(Snapshot(), before);
                 continue;
             }
-            EXPECT_EQ(status, cascade.statusAfterFailure(table));
+            EXPECT_EQ(status, table == cascade.last ? -1 : 2);
             Counts expected = after;
             expected[table] = before.at(table);
             EXPECT_EQ(Snapshot(), expected);
@@ -122,37 +115,63 @@ TEST_P(CascadeFaultTest, AFailedStatementIsSkippedAloneAndAnEndedTransactionUndo
 
 INSTANTIATE_TEST_SUITE_P(
     Catalogue, CascadeFaultTest,
-    ::testing::Values(
-        Cascade{"DeleteLayerGroup",
-                [](CascadeFaultTest& fixture) { fixture.LayOutGroups(); },
-                [](CascadeFaultTest& fixture) {
-                    return fixture.Access().DeleteLayerGroup(fixture.removed);
-                },
-                {"GHGIS_LayerGroupLayerRelation"},
-                [](const std::string& table) { return table == "GHGIS_LayerGroup" ? -1L : 2L; }},
-        Cascade{"DeleteSpacialDBInfo",
-                [](CascadeFaultTest& fixture) { fixture.LayOutDatabases(); },
-                [](CascadeFaultTest& fixture) {
-                    return fixture.Access().DeleteSpacialDBInfo(fixture.removed);
-                },
-                {},
-                [](const std::string& table) { return table == "GHGIS_SpacialDBInfo" ? -1L : 2L; }},
-        Cascade{
-            "DeleteLayer",
-            [](CascadeFaultTest& fixture) { fixture.LayOutLayers(); },
-            [](CascadeFaultTest& fixture) { return fixture.Access().DeleteLayer(fixture.removed); },
-            {},
-            [](const std::string&) { return 2L; }}),
+    ::testing::Values(Cascade{"DeleteLayerGroup",
+                              &CascadeFaultTest::LayOutGroups,
+                              [](CBaseClassAccess& a, long id) { return a.DeleteLayerGroup(id); },
+                              {"GHGIS_LayerGroupLayerRelation"},
+                              "GHGIS_LayerGroup"},
+                      Cascade{
+                          "DeleteSpacialDBInfo",
+                          &CascadeFaultTest::LayOutDatabases,
+                          [](CBaseClassAccess& a, long id) { return a.DeleteSpacialDBInfo(id); },
+                          {},
+                          "GHGIS_SpacialDBInfo"},
+                      Cascade{"DeleteLayer",
+                              &CascadeFaultTest::LayOutLayers,
+                              [](CBaseClassAccess& a, long id) { return a.DeleteLayer(id); },
+                              {},
+                              ""}),
     [](const auto& instance) { return std::string(instance.param.name); });
+
+// A cascade step on a table that is gone shows its error once; the later steps still run.
+struct DroppedTable {
+    const char* table;
+    std::function<long(CBaseClassAccess&, long dbId)> run;
+    std::vector<const char*> emptied;
+};
+
+class DroppedTableTest : public CatalogueTest,
+                         public ::testing::WithParamInterface<DroppedTable> {};
+
+TEST_P(DroppedTableTest, TheCascadeGoesOnAndAnswersTwo) {
+    const DroppedTable& param = GetParam();
+    const long db = AddSpacialDB("db", kDBTypeArcSDE);
+    InsertLayer(10, "layer", db);
+    Link(1, 10, 1);
+    AddDependants(10, 100);
+    Exec(std::string("DROP TABLE ") + param.table);
+    EXPECT_EQ(param.run(*access, db), 2);
+    EXPECT_EQ(messages.messages().size(), 1u);
+    for (const char* table : param.emptied) EXPECT_EQ(Count(table), 0) << table;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Catalogue, DroppedTableTest,
+    ::testing::Values(
+        DroppedTable{"GHGIS_SubjectLayers",
+                     [](CBaseClassAccess& a, long) { return a.DeleteLayer(10); },
+                     {"GH_FigureLayer", "GHGIS_LayerGroupLayerRelation", "GHGIS_Layer"}},
+        DroppedTable{"GH_VerifyUpdate",
+                     [](CBaseClassAccess& a, long db) { return a.DeleteSpacialDBInfo(db); },
+                     {"GH_LayerEx", "GHGIS_Layer", "GHGIS_SpacialDBInfo"}},
+        DroppedTable{"GH_FigureLayerIndex",
+                     [](CBaseClassAccess& a, long) { return a.DeleteFigureLayerEx(100); },
+                     {"GH_FigureLayer", "GH_LayerEx"}}),
+    [](const auto& instance) { return std::string(instance.param.table); });
 
 // Replacements and two-row writes: whichever row fails, in whichever way, the old rows are all
 // there afterwards and the answer is -1.
-class ReplaceFaultTest : public CatalogueTest {
-protected:
-    Table Fields() {
-        return Rows("SELECT FieldName FROM GH_FieldInfo WHERE LayerID = 10 ORDER BY Sequence");
-    }
-};
+using ReplaceFaultTest = CatalogueTest;
 
 TEST_F(ReplaceFaultTest, AReplacementThatFailsAnywhereLeavesTheOldRows) {
     InsertLayer(10, "layer");
@@ -163,34 +182,30 @@ TEST_F(ReplaceFaultTest, AReplacementThatFailsAnywhereLeavesTheOldRows) {
         old.Add(field);
     }
     ASSERT_EQ(access->UpdateLayerFieldInfo(10, old), 2);
-    const Table before = Fields();
+    const std::string fields = "SELECT FieldName FROM GH_FieldInfo ORDER BY Sequence";
+    const Table before = Rows(fields);
 
-    struct Position {
-        const char* event;
-        std::string when;
-    };
-    const Position positions[] = {
+    const std::pair<const char*, const char*> positions[] = {
         {"DELETE", ""},
         {"INSERT", "NEW.Sequence = 0"},
         {"INSERT", "NEW.Sequence = 1"},
         {"INSERT", "NEW.Sequence = 2"},
     };
-    for (const Position& position : positions) {
+    for (const auto& [event, when] : positions) {
         for (Failure failure : {Failure::Alone, Failure::EndsTransaction}) {
-            SCOPED_TRACE(std::string(position.event) + " " + position.when);
-            InjectFault("GH_FieldInfo", position.event, failure, position.when);
+            SCOPED_TRACE(std::string(event) + " " + when);
+            InjectFault("GH_FieldInfo", event, failure, when);
             CArray<CGISFieldInfo*, CGISFieldInfo*> fresh;
             for (const char* name : {"new0", "new1", "new2"}) {
-                auto* field = new CGISFieldInfo;
-                field->FieldName = name;
-                fresh.Add(field);
+                fresh.Add(new CGISFieldInfo);
+                fresh[fresh.GetSize() - 1]->FieldName = name;
             }
             messages.clear();
             EXPECT_EQ(access->UpdateLayerFieldInfo(10, fresh), -1);
             EXPECT_FALSE(messages.messages().empty());
             ReleaseArrayData(fresh, 0);
             ClearFaults();
-            EXPECT_EQ(Fields(), before);
+            EXPECT_EQ(Rows(fields), before);
         }
     }
 }
@@ -205,8 +220,7 @@ TEST_F(ReplaceFaultTest, ALayerAndItsLinkAreStoredTogetherWhicheverFails) {
             layer.LayerID = 10;
             EXPECT_EQ(access->AddLayer(group, layer), -1);
             ClearFaults();
-            EXPECT_EQ(Count("GHGIS_Layer"), 0);
-            EXPECT_EQ(Count("GHGIS_LayerGroupLayerRelation"), 0);
+            EXPECT_EQ(Count("GHGIS_Layer") + Count("GHGIS_LayerGroupLayerRelation"), 0);
         }
     }
 }
