@@ -83,11 +83,13 @@ TEST_F(LayerGroupTest, AddingALayerUnderAGroupStoresTheLayerItsLinkAndItsFields)
     EXPECT_EQ(Rows("SELECT LayerID, Sequence, FieldName FROM GH_FieldInfo ORDER BY Sequence"),
               (Table{{"77", "0", "NAME"}, {"77", "1", "WIDTH"}}));
 
+    // The next link goes after the group's greatest position, gaps and all.
+    for (long order : {3, 4}) Link(group.LayerGroupID, 100 + order, order);
     CGISLayer next;
     next.LayerID = 78;
     ASSERT_NE(group.AddNewLayer(next), nullptr);
     EXPECT_EQ(Rows("SELECT DispOrder FROM GHGIS_LayerGroupLayerRelation WHERE LayerID = 78"),
-              (Table{{"2"}}));
+              (Table{{"5"}}));
     EXPECT_TRUE(messages.messages().empty());
 
     // A layer that cannot be linked is neither stored nor shown as a child.
