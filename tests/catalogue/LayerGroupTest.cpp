@@ -101,12 +101,15 @@ TEST_F(LayerGroupTest, AddingALayerUnderAGroupStoresTheLayerItsLinkAndItsFields)
     ReleaseArrayData(roots, 0);
 }
 
-TEST_F(LayerGroupTest, DeletingAGroupRemovesItsOwnLayersWithEveryDependant) {
+TEST_F(LayerGroupTest, DeletingAGroupRemovesItsOwnLayersWithEveryDependantAndUnlinksSharedOnes) {
     const long gone = AddGroup("gone");
     const long kept = AddGroup("kept");
-    for (long layer : {10, 11, 20}) {
+    // 10 and 11 are the group's own; 30 and 31, first and last of its links, are shared.
+    const std::pair<long, long> links[] = {{30, 1}, {10, 2}, {11, 3}, {31, 4}};
+    for (const auto& [layer, order] : links) Link(gone, layer, order);
+    for (long layer : {20, 30, 31}) Link(kept, layer, 1);
+    for (long layer : {10, 11, 20, 30, 31}) {
         InsertLayer(layer, "layer");
-        Link(layer == 20 ? kept : gone, layer, 1);
         AddDependants(layer, layer * 10);
     }
     Exec("INSERT INTO GH_FieldsRelConfig (LayerID, EnuRelationType) VALUES (10, 1)");
@@ -125,36 +128,13 @@ TEST_F(LayerGroupTest, DeletingAGroupRemovesItsOwnLayersWithEveryDependant) {
     EXPECT_TRUE(messages.messages().empty()) << messages.messages()[0].text;
     EXPECT_EQ(Dependants(10, 100), None());  // relations of every type
     EXPECT_EQ(Dependants(11, 110), None());
-    EXPECT_EQ(Count("GHSJ_RoadLayerConfig"), 1);
-    EXPECT_EQ(Dependants(20, 200), Whole());
+    EXPECT_EQ(Count("GHSJ_RoadLayerConfig"), 3);  // those of the layers that stay
+    for (long layer : {20, 30, 31}) EXPECT_EQ(Dependants(layer, layer * 10), Whole()) << layer;
+    EXPECT_EQ(Count("GHGIS_LayerGroupLayerRelation", "LayerGroupID = " + N(gone)), 0);
     EXPECT_EQ(Rows("SELECT DataObjectID FROM GHGIS_ApplyClass WHERE DataObjectType = 1"),
               (Table{{N(kept)}}));
     EXPECT_EQ(Rows("SELECT LayerGroupName FROM GHGIS_LayerGroup"), (Table{{"kept"}}));
 }
-
-// Whether the shared layer comes first or last among the group's links, it keeps itself, its
-// fields, its extension and its other link.
-class SharedLayerTest : public CatalogueTest, public ::testing::WithParamInterface<bool> {};
-
-TEST_P(SharedLayerTest, ALayerAlsoInAnotherGroupOnlyLosesItsLink) {
-    const long gone = AddGroup("gone");
-    const long other = AddGroup("other");
-    InsertLayer(10, "own");
-    InsertLayer(20, "shared");
-    AddDependants(10, 100);
-    AddDependants(20, 200);
-    const bool sharedFirst = GetParam();
-    Link(gone, sharedFirst ? 20 : 10, 1);
-    Link(gone, sharedFirst ? 10 : 20, 2);
-    Link(other, 20, 1);
-
-    EXPECT_EQ(access->DeleteLayerGroup(gone), 2);
-    EXPECT_EQ(Dependants(10, 100), None());
-    EXPECT_EQ(Dependants(20, 200), Whole());
-    EXPECT_EQ(Rows("SELECT LayerGroupID FROM GHGIS_LayerGroupLayerRelation"), (Table{{N(other)}}));
-}
-
-INSTANTIATE_TEST_SUITE_P(EitherOrder, SharedLayerTest, ::testing::Bool());
 
 TEST_F(LayerGroupTest, DeletingAGroupRemovesEveryLevelBelowItAndEndsOnACycle) {
     const long top = AddGroup("top");
