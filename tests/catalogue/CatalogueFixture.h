@@ -28,6 +28,14 @@ auto Each(Array& array, Get get) {
     return out;
 }
 
+inline CGISFieldInfo Field(const char* name, long layerId = -1, long sequence = -1) {
+    CGISFieldInfo field;
+    field.FieldName = name;
+    field.LayerID = layerId;
+    field.Sequence = sequence;
+    return field;
+}
+
 // Every table that names a layer: the rows AddDependants stores there ({L}: the layer, {P}: its
 // figure layer; none where the tests link the layer themselves) and the condition finding them.
 struct Dependant {

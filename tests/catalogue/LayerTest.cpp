@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <set>
 #include <tuple>
 
@@ -153,36 +154,30 @@ TEST_F(LayerTest, FieldsOfALayerAreStoredUnderTheirOwnSequence) {
     InsertLayer(9, "fields");
     CGISLayer layer;
     ASSERT_EQ(access->GetGISLayerInfo(9, layer, 0), 2);
-    for (const char* name : {"A", "B", "C"}) {
-        CGISFieldInfo field;
-        field.FieldName = name;
-        layer.AddNewFieldInfo(field, 1);
-    }
-    auto stored = [this] {
-        return Rows(
-            "SELECT Sequence, FieldName FROM GH_FieldInfo WHERE LayerID = 9 ORDER BY "
-            "Sequence");
+    CGISFieldInfo a = Field("A"), b = Field("B"), c = Field("C"), d = Field("D"), d2 = Field("D2");
+    const std::pair<std::function<void()>, Table> steps[] = {
+        {[&] {
+             for (CGISFieldInfo* field : {&a, &b, &c}) layer.AddNewFieldInfo(*field, 1);
+         },
+         {{"0", "A"}, {"1", "B"}, {"2", "C"}}},
+        // Removing the first field twice removes A, then B, whose sequence is 1.
+        {[&] {
+             layer.DeleteFieldInfo(0, 1);
+             layer.DeleteFieldInfo(0, 1);
+         },
+         {{"2", "C"}}},
+        // A new field takes a sequence no stored field has.
+        {[&] { layer.AddNewFieldInfo(d, 1); }, {{"2", "C"}, {"3", "D"}}},
+        // Editing the field at an index rewrites that field's row, whatever key the caller's
+        // record carries.
+        {[&] { layer.EditFieldInfo(1, d2, 1); }, {{"2", "C"}, {"3", "D2"}}},
+        {[&] { layer.MoveFieldInfo(1, 0, 0); }, {{"2", "C"}, {"3", "D2"}}},  // not stored
+        {[&] { layer.UpdateFieldInfoToDB(); }, {{"0", "D2"}, {"1", "C"}}},
     };
-    // Removing the first field twice removes A, then B, whose sequence is 1.
-    layer.DeleteFieldInfo(0, 1);
-    layer.DeleteFieldInfo(0, 1);
-    EXPECT_EQ(stored(), (Table{{"2", "C"}}));
-    // A new field takes a sequence no stored field has.
-    CGISFieldInfo d;
-    d.FieldName = "D";
-    layer.AddNewFieldInfo(d, 1);
-    EXPECT_EQ(stored(), (Table{{"2", "C"}, {"3", "D"}}));
-    // Editing the field at an index rewrites that field's row, whatever key the caller's record
-    // carries.
-    CGISFieldInfo edited;
-    edited.FieldName = "D2";
-    layer.EditFieldInfo(1, edited, 1);
-    EXPECT_EQ(stored(), (Table{{"2", "C"}, {"3", "D2"}}));
-
-    layer.MoveFieldInfo(1, 0, 0);
-    EXPECT_EQ(stored(), (Table{{"2", "C"}, {"3", "D2"}}));  // moves are not stored
-    layer.UpdateFieldInfoToDB();
-    EXPECT_EQ(stored(), (Table{{"0", "D2"}, {"1", "C"}}));
+    for (const auto& [step, stored] : steps) {
+        step();
+        EXPECT_EQ(Rows("SELECT Sequence, FieldName FROM GH_FieldInfo ORDER BY Sequence"), stored);
+    }
 
     CGISLayer copy(layer);  // loads its own set from the database
     EXPECT_EQ(copy.GetFieldInfo()->GetSize(), 2);
