@@ -135,14 +135,7 @@ INSTANTIATE_TEST_SUITE_P(Catalogue, CascadeFaultTest, ::testing::ValuesIn(kCasca
 using ReplaceFaultTest = CatalogueTest;
 
 TEST_F(ReplaceFaultTest, AReplacementThatFailsAnywhereLeavesTheOldRows) {
-    InsertLayer(10, "layer");
-    CArray<CGISFieldInfo, CGISFieldInfo&> old;
-    for (const char* name : {"old0", "old1"}) {
-        CGISFieldInfo field;
-        field.FieldName = name;
-        old.Add(field);
-    }
-    ASSERT_EQ(access->UpdateLayerFieldInfo(10, old), 2);
+    Insert("GH_FieldInfo (LayerID, Sequence, FieldName)", {"10, 0, 'old0'", "10, 1, 'old1'"});
     const std::string fields = "SELECT FieldName FROM GH_FieldInfo ORDER BY Sequence";
     const Table before = Rows(fields);
 
@@ -156,15 +149,12 @@ TEST_F(ReplaceFaultTest, AReplacementThatFailsAnywhereLeavesTheOldRows) {
         for (Failure failure : {Failure::Alone, Failure::EndsTransaction}) {
             SCOPED_TRACE(std::string(event) + " " + when);
             InjectFault("GH_FieldInfo", event, failure, when);
-            CArray<CGISFieldInfo*, CGISFieldInfo*> fresh;
-            for (const char* name : {"new0", "new1", "new2"}) {
-                fresh.Add(new CGISFieldInfo);
-                fresh[fresh.GetSize() - 1]->FieldName = name;
-            }
+            CAutoReleaseArray<CGISFieldInfo*, CGISFieldInfo*> fresh;
+            for (const char* name : {"new0", "new1", "new2"})
+                fresh.Add(new CGISFieldInfo(Field(name)));
             messages.clear();
             EXPECT_EQ(access->UpdateLayerFieldInfo(10, fresh), -1);
             EXPECT_FALSE(messages.messages().empty());
-            ReleaseArrayData(fresh, 0);
             ClearFaults();
             EXPECT_EQ(Rows(fields), before);
         }

@@ -21,12 +21,11 @@ TEST_F(LayerGroupTest, ANewGroupGoesAfterItsSiblingsWhateverOrderTheCallerSet) {
     EXPECT_EQ(access->GetMaxDisporderOfLayerGroup(-1), 8);
     EXPECT_EQ(access->GetMaxDisporderOfLayerGroup(first.LayerGroupID), 1);
 
-    CArray<CGISLayerGroup*, CGISLayerGroup*> roots;
+    CAutoReleaseArray<CGISLayerGroup*, CGISLayerGroup*> roots;
     roots.Add(new CGISLayerGroup);  // reads append
     EXPECT_EQ(access->GetKidLayerGroups(-1, roots), 2);
     EXPECT_EQ(Each(roots, &CGISLayerGroup::LayerGroupName),
               (Names{"", "O'Brien's maps", "seventh"}));
-    ReleaseArrayData(roots, 0);
 
     CGISLayerGroup byName;
     ASSERT_EQ(access->GetLayerGroupInfo(CString("O'Brien's maps"), byName), 2);
@@ -62,7 +61,7 @@ TEST_F(LayerGroupTest, AGroupAddsAndRemovesChildGroupsThroughItsKidSet) {
 // The typical road of a browsing host: root groups, then a new layer with fields under one.
 TEST_F(LayerGroupTest, AddingALayerUnderAGroupStoresTheLayerItsLinkAndItsFields) {
     AddGroup("roads");
-    CArray<CGISLayerGroup*, CGISLayerGroup*> roots;
+    CAutoReleaseArray<CGISLayerGroup*, CGISLayerGroup*> roots;
     ASSERT_EQ(access->GetKidLayerGroups(-1, roots), 2);
     ASSERT_EQ(roots.GetSize(), 1);
     CGISLayerGroup& group = *roots[0];
@@ -70,11 +69,7 @@ TEST_F(LayerGroupTest, AddingALayerUnderAGroupStoresTheLayerItsLinkAndItsFields)
     CGISLayer layer;
     layer.LayerID = 77;
     layer.LayerName = "centre lines";
-    for (const char* name : {"NAME", "WIDTH"}) {
-        CGISFieldInfo field;
-        field.FieldName = name;
-        layer.AddNewFieldInfo(field, 0);
-    }
+    for (CGISFieldInfo field : {Field("NAME"), Field("WIDTH")}) layer.AddNewFieldInfo(field, 0);
     CGISLayer* added = group.AddNewLayer(layer);
     ASSERT_NE(added, nullptr);
     EXPECT_EQ(added, group.KidLayers()->GetAt(0));
@@ -98,7 +93,6 @@ TEST_F(LayerGroupTest, AddingALayerUnderAGroupStoresTheLayerItsLinkAndItsFields)
     EXPECT_EQ(group.AddNewLayer(next), nullptr);
     EXPECT_EQ(Each(*group.KidLayers(), &CGISLayer::LayerName), (Names{"centre lines", ""}));
     EXPECT_EQ(Count("GHGIS_Layer", "LayerID = 79"), 0);
-    ReleaseArrayData(roots, 0);
 }
 
 TEST_F(LayerGroupTest, DeletingAGroupRemovesItsOwnLayersWithEveryDependantAndUnlinksSharedOnes) {
