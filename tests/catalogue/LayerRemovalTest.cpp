@@ -7,11 +7,12 @@ namespace {
 
 using LayerRemovalTest = CatalogueTest;
 
-TEST_F(LayerRemovalTest, RemovingALayerRemovesEverythingThatNamesIt) {
+TEST_F(LayerRemovalTest, RemovingALayerRemovesEverythingThatNamesItAndNothingElse) {
     InsertLayer(10, "gone");
     InsertLayer(20, "kept");
+    InsertLayer(40, "bare");
     AddDependants(10, 100);
-    AddDependants(20, 200);
+    AddDependants(20, 40);  // its figure layer's parse id equals the bare layer's id
     for (long group : {1, 2, 3}) Link(group, 10, 1);
     Link(1, 20, 2);
     Exec("INSERT INTO GH_FieldsRelConfig (LayerID, EnuRelationType) VALUES (10, 1)");
@@ -20,26 +21,17 @@ TEST_F(LayerRemovalTest, RemovingALayerRemovesEverythingThatNamesIt) {
         "VALUES (0, 0, 0, 0, 10)");
 
     EXPECT_EQ(access->DeleteLayer(10), 2);
+    EXPECT_EQ(access->DeleteLayer(40), 2);  // no rows and no extension
+    StatementLog& log = LogStatements();
+    EXPECT_EQ(access->DeleteLayer(99), 2);
+    EXPECT_EQ(log.statements().back(), "DELETE FROM GHGIS_Layer WHERE LayerID = 99 ");
     EXPECT_TRUE(messages.messages().empty()) << messages.messages()[0].text;
     Counts removed = None();
     removed["GH_FieldsRelConfig"] = 1;  // only the relations of type 2 go
     EXPECT_EQ(Dependants(10, 100), removed);
     EXPECT_EQ(Count("GHSJ_RoadLayerConfig", "TLayerID = 10"), 0);
-    EXPECT_EQ(Dependants(20, 200), Whole());
-}
-
-TEST_F(LayerRemovalTest, ALayerWithoutRowsOrExtensionRemovesNothingElse) {
-    InsertLayer(10, "bare");
-    InsertLayer(20, "other");
-    AddDependants(20, 10);  // its figure layer's parse id equals the removed layer's id
-    Link(1, 20, 1);
-    StatementLog& log = LogStatements();
-    EXPECT_EQ(access->DeleteLayer(10), 2);
+    EXPECT_EQ(Dependants(20, 40), Whole());
     EXPECT_EQ(Count("GHGIS_Layer"), 1);
-    EXPECT_EQ(Dependants(20, 10), Whole());
-    EXPECT_EQ(access->DeleteLayer(99), 2);
-    EXPECT_EQ(log.statements().back(), "DELETE FROM GHGIS_Layer WHERE LayerID = 99 ");
-    EXPECT_TRUE(messages.messages().empty());
 }
 
 TEST_F(LayerRemovalTest, AGroupRemovesAChildLayerByIndexOrRecord) {

@@ -129,8 +129,8 @@ public:
     SqliteDb(const SqliteDb&) = delete;
     SqliteDb& operator=(const SqliteDb&) = delete;
 
-    // Runs a statement; returns the engine's error text, empty on success. The rows go to
-    // `rows`, each row's columns joined by '|'.
+    // Runs a statement; returns the engine's error text, empty on success. The first column of
+    // each row goes to `rows`.
     std::string Exec(const std::string& sql, std::vector<std::string>* rows = nullptr) {
         char* message = nullptr;
         const int rc = sqlite3_exec(db_, sql.c_str(), rows ? &Collect : nullptr, rows, &message);
@@ -148,11 +148,8 @@ public:
     }
 
 private:
-    static int Collect(void* rows, int count, char** values, char**) {
-        std::string row;
-        for (int i = 0; i < count; ++i)
-            row += (i ? "|" : "") + std::string(values[i] ? values[i] : "NULL");
-        static_cast<std::vector<std::string>*>(rows)->push_back(row);
+    static int Collect(void* rows, int, char** values, char**) {
+        static_cast<std::vector<std::string>*>(rows)->push_back(values[0] ? values[0] : "NULL");
         return 0;
     }
     sqlite3* db_ = nullptr;
