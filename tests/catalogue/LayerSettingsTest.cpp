@@ -10,15 +10,7 @@
 namespace ghdb::test {
 namespace {
 
-class LayerExTest : public CatalogueTest {
-protected:
-    long Add(long layerId, long parseId) {
-        CLayerEx ex(1);
-        ex.LayerID = layerId;
-        ex.LayerParseID = parseId;
-        return access->AddGISLayerEx(ex);
-    }
-};
+using LayerExTest = CatalogueTest;
 
 TEST_F(LayerExTest, ShapeTypeChoosesTheDefaultFlags) {
     EXPECT_EQ(CLayerEx(1).DWGEntType, "011110000100000");
@@ -30,8 +22,7 @@ TEST_F(LayerExTest, ShapeTypeChoosesTheDefaultFlags) {
 }
 
 TEST_F(LayerExTest, MissingRowsAnswerOneAndEditByLayerCanMoveTheRow) {
-    ASSERT_EQ(Add(3, 1), 2);
-    ASSERT_EQ(Add(4, 2), 2);
+    Insert("GH_LayerEx (LayerID, LayerParseID)", {"3, 1", "4, 2"});
     CLayerEx ex;
     ex.DrawOrder = 77;
     EXPECT_EQ(access->GetGISLayerEx(7, ex), 1);
@@ -55,8 +46,7 @@ TEST_F(LayerExTest, MissingRowsAnswerOneAndEditByLayerCanMoveTheRow) {
 
 TEST_F(LayerExTest, ParseIdsInUseAreCountedAndTheNextFollowsTheGreatest) {
     EXPECT_EQ(access->GetMaxParseIdOfLayerEx(), 1);
-    ASSERT_EQ(Add(1, 3), 2);
-    ASSERT_EQ(Add(2, 8), 2);
+    Insert("GH_LayerEx (LayerID, LayerParseID)", {"1, 3", "2, 8"});
     EXPECT_EQ(access->GetMaxParseIdOfLayerEx(), 9);
     EXPECT_TRUE(access->IsHasThisParseId(8));
     EXPECT_FALSE(access->IsHasThisParseId(9));
