@@ -1,25 +1,24 @@
 // Cascades and replace-alls with a statement made to fail at each position, in both ways a
 // statement can fail: alone, or taking the whole transaction with it.
 
-#include <algorithm>
-#include <functional>
-
 #include "catalogue/CatalogueFixture.h"
 
 namespace ghdb::test {
 namespace {
 
-using Counts = std::map<std::string, long>;
+class CascadeFaultTest;
 
 struct Cascade {
     const char* name;
-    // Lays out the rows and runs the cascade on them.
-    std::function<void(class CascadeFaultTest&)> layOut;
-    std::function<long(class CascadeFaultTest&)> run;
-    // The tables whose failing statement is a guard: the cascade stops and undoes itself.
-    std::vector<std::string> guards;
-    // What the cascade answers when a statement on `table` fails alone.
-    std::function<long(const std::string& table)> statusAfterFailure;
+    // Lays out the rows; returns the key of what the cascade removes.
+    long (CascadeFaultTest::*layOut)();
+    long (CBaseClassAccess::*run)(long);
+    // The table whose failing statement is a guard: the cascade stops and undoes itself.
+    std::string guard;
+    // The table whose statement alone decides the answer (none: the cascade answers 2).
+    std::string last;
+    // A table whose failing statement shows exactly one message.
+    std::string shown;
 };
 
 void PrintTo(const Cascade& cascade, std::ostream* out) {
@@ -33,14 +32,10 @@ public:
         for (const std::string& table : CatalogueTables()) counts[table] = Count(table);
         return counts;
     }
-    void Reset() {
-        ClearFaults();
-        ClearCatalogue();
-    }
     // A group with a child group, each with a layer of its own, and a layer shared with another
     // group; every layer with a row in every table that names it.
-    void LayOutGroups() {
-        removed = AddGroup("removed");
+    long LayOutGroups() {
+        const long removed = AddGroup("removed");
         const long child = AddGroup("child", removed);
         const long other = AddGroup("other");
         for (long layer : {10, 11, 12}) {
@@ -55,36 +50,35 @@ public:
             "INSERT INTO GHGIS_ApplyClass (ApplyClassID, ApplyClassName, DataObjectID, "
             "DataObjectType) VALUES (2, 'groups', " +
             N(removed) + ", 1)");
+        return removed;
     }
     // A spatial database with two layers and another database with one.
-    void LayOutDatabases() {
-        removed = AddSpacialDB("removed", "ArcSDE");
+    long LayOutDatabases() {
+        const long removed = AddSpacialDB("removed", "ArcSDE");
         const long other = AddSpacialDB("other", "ArcSDE");
         for (long layer : {10, 11, 12}) {
             InsertLayer(layer, "layer", layer == 12 ? other : removed);
             AddDependants(layer, layer * 10);
             Link(1, layer, layer);
         }
+        return removed;
     }
-    void LayOutLayers() {
+    long LayOutLayers() {
         for (long layer : {10, 11}) {
             InsertLayer(layer, "layer");
             AddDependants(layer, layer * 10);
             Link(1, layer, layer);
         }
-        removed = 10;
+        return 10;
     }
-
-    CBaseClassAccess& Access() { return *access; }
-
-    long removed = 0;
+    long LayOutFigures() { return LayOutLayers() * 10; }
 };
 
 TEST_P(CascadeFaultTest, AFailedStatementIsSkippedAloneAndAnEndedTransactionUndoesEverything) {
     const Cascade& cascade = GetParam();
-    cascade.layOut(*this);
+    const long removed = (this->*cascade.layOut)();
     const Counts before = Snapshot();
-    ASSERT_EQ(cascade.run(*this), 2);
+    ASSERT_EQ((access->*cascade.run)(removed), 2);
     const Counts after = Snapshot();
 
     for (const std::string& table : CatalogueTables()) {
@@ -93,24 +87,26 @@ TEST_P(CascadeFaultTest, AFailedStatementIsSkippedAloneAndAnEndedTransactionUndo
         for (Failure failure : {Failure::Alone, Failure::EndsTransaction}) {
             SCOPED_TRACE(table +
                          (failure == Failure::Alone ? " fails alone" : " ends the transaction"));
-            Reset();
-            cascade.layOut(*this);
+            ClearFaults();
+            ClearCatalogue();
+            const long again = (this->*cascade.layOut)();
             InjectFault(table, "DELETE", failure);
             messages.clear();
-            const long status = cascade.run(*this);
+            const long status = (access->*cascade.run)(again);
             ClearFaults();
             // Some steps fail silently by contract; a lost transaction is always shown.
             if (failure == Failure::EndsTransaction) {
                 EXPECT_FALSE(messages.messages().empty());
             }
-            const bool guard = std::find(cascade.guards.begin(), cascade.guards.end(), table) !=
-                               cascade.guards.end();
-            if (failure == Failure::EndsTransaction || guard) {
+            if (failure == Failure::EndsTransaction || table == cascade.guard) {
                 EXPECT_EQ(status, -1);
                 EXPECT_EQ(Snapshot(), before);
                 continue;
             }
-            EXPECT_EQ(status, cascade.statusAfterFailure(table));
+            EXPECT_EQ(status, table == cascade.last ? -1 : 2);
+            if (table == cascade.shown) {
+                EXPECT_EQ(messages.messages().size(), 1u);
+            }
             Counts expected = after;
             expected[table] = before.at(table);
             EXPECT_EQ(Snapshot(), expected);
@@ -120,77 +116,47 @@ TEST_P(CascadeFaultTest, AFailedStatementIsSkippedAloneAndAnEndedTransactionUndo
     EXPECT_EQ(access->DeleteLayer(999), 2);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Catalogue, CascadeFaultTest,
-    ::testing::Values(
-        Cascade{"DeleteLayerGroup",
-                [](CascadeFaultTest& fixture) { fixture.LayOutGroups(); },
-                [](CascadeFaultTest& fixture) {
-                    return fixture.Access().DeleteLayerGroup(fixture.removed);
-                },
-                {"GHGIS_LayerGroupLayerRelation"},
-                [](const std::string& table) { return table == "GHGIS_LayerGroup" ? -1L : 2L; }},
-        Cascade{"DeleteSpacialDBInfo",
-                [](CascadeFaultTest& fixture) { fixture.LayOutDatabases(); },
-                [](CascadeFaultTest& fixture) {
-                    return fixture.Access().DeleteSpacialDBInfo(fixture.removed);
-                },
-                {},
-                [](const std::string& table) { return table == "GHGIS_SpacialDBInfo" ? -1L : 2L; }},
-        Cascade{
-            "DeleteLayer",
-            [](CascadeFaultTest& fixture) { fixture.LayOutLayers(); },
-            [](CascadeFaultTest& fixture) { return fixture.Access().DeleteLayer(fixture.removed); },
-            {},
-            [](const std::string&) { return 2L; }}),
-    [](const auto& instance) { return std::string(instance.param.name); });
+const Cascade kCascades[] = {
+    {"DeleteLayerGroup", &CascadeFaultTest::LayOutGroups, &CBaseClassAccess::DeleteLayerGroup,
+     "GHGIS_LayerGroupLayerRelation", "GHGIS_LayerGroup", ""},
+    {"DeleteSpacialDBInfo", &CascadeFaultTest::LayOutDatabases,
+     &CBaseClassAccess::DeleteSpacialDBInfo, "", "GHGIS_SpacialDBInfo", "GH_VerifyUpdate"},
+    {"DeleteLayer", &CascadeFaultTest::LayOutLayers, &CBaseClassAccess::DeleteLayer, "", "",
+     "GHGIS_SubjectLayers"},
+    {"DeleteFigureLayerEx", &CascadeFaultTest::LayOutFigures,
+     &CBaseClassAccess::DeleteFigureLayerEx, "", "GH_LayerEx", "GH_FigureLayerIndex"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Catalogue, CascadeFaultTest, ::testing::ValuesIn(kCascades),
+                         [](const auto& instance) { return std::string(instance.param.name); });
 
 // Replacements and two-row writes: whichever row fails, in whichever way, the old rows are all
 // there afterwards and the answer is -1.
-class ReplaceFaultTest : public CatalogueTest {
-protected:
-    Table Fields() {
-        return Rows("SELECT FieldName FROM GH_FieldInfo WHERE LayerID = 10 ORDER BY Sequence");
-    }
-};
+using ReplaceFaultTest = CatalogueTest;
 
 TEST_F(ReplaceFaultTest, AReplacementThatFailsAnywhereLeavesTheOldRows) {
-    InsertLayer(10, "layer");
-    CArray<CGISFieldInfo, CGISFieldInfo&> old;
-    for (const char* name : {"old0", "old1"}) {
-        CGISFieldInfo field;
-        field.FieldName = name;
-        old.Add(field);
-    }
-    ASSERT_EQ(access->UpdateLayerFieldInfo(10, old), 2);
-    const Table before = Fields();
+    Insert("GH_FieldInfo (LayerID, Sequence, FieldName)", {"10, 0, 'old0'", "10, 1, 'old1'"});
+    const std::string fields = "SELECT FieldName FROM GH_FieldInfo ORDER BY Sequence";
+    const Table before = Rows(fields);
 
-    struct Position {
-        const char* event;
-        std::string when;
-    };
-    const Position positions[] = {
+    const std::pair<const char*, const char*> positions[] = {
         {"DELETE", ""},
         {"INSERT", "NEW.Sequence = 0"},
         {"INSERT", "NEW.Sequence = 1"},
         {"INSERT", "NEW.Sequence = 2"},
     };
-    for (const Position& position : positions) {
+    for (const auto& [event, when] : positions) {
         for (Failure failure : {Failure::Alone, Failure::EndsTransaction}) {
-            SCOPED_TRACE(std::string(position.event) + " " + position.when);
-            InjectFault("GH_FieldInfo", position.event, failure, position.when);
-            CArray<CGISFieldInfo*, CGISFieldInfo*> fresh;
-            for (const char* name : {"new0", "new1", "new2"}) {
-                auto* field = new CGISFieldInfo;
-                field->FieldName = name;
-                fresh.Add(field);
-            }
+            SCOPED_TRACE(std::string(event) + " " + when);
+            InjectFault("GH_FieldInfo", event, failure, when);
+            CAutoReleaseArray<CGISFieldInfo*, CGISFieldInfo*> fresh;
+            for (const char* name : {"new0", "new1", "new2"})
+                fresh.Add(new CGISFieldInfo(Field(name)));
             messages.clear();
             EXPECT_EQ(access->UpdateLayerFieldInfo(10, fresh), -1);
             EXPECT_FALSE(messages.messages().empty());
-            ReleaseArrayData(fresh, 0);
             ClearFaults();
-            EXPECT_EQ(Fields(), before);
+            EXPECT_EQ(Rows(fields), before);
         }
     }
 }
@@ -205,8 +171,7 @@ TEST_F(ReplaceFaultTest, ALayerAndItsLinkAreStoredTogetherWhicheverFails) {
             layer.LayerID = 10;
             EXPECT_EQ(access->AddLayer(group, layer), -1);
             ClearFaults();
-            EXPECT_EQ(Count("GHGIS_Layer"), 0);
-            EXPECT_EQ(Count("GHGIS_LayerGroupLayerRelation"), 0);
+            EXPECT_EQ(Count("GHGIS_Layer") + Count("GHGIS_LayerGroupLayerRelation"), 0);
         }
     }
 }

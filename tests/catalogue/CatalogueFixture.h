@@ -1,12 +1,68 @@
 #pragma once
 
+#include <functional>
 #include <map>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "support/TestDatabase.h"
 
 namespace ghdb::test {
+
+using Counts = std::map<std::string, long>;
+
+// One member (or projection) of every element of an array, in order; CString members as text.
+template <class Array, class Get>
+auto Each(Array& array, Get get) {
+    using Value = std::remove_cvref_t<std::invoke_result_t<Get&, decltype(array[0])>>;
+    constexpr bool text = std::is_same_v<Value, CString>;
+    std::vector<std::conditional_t<text, std::string, Value>> out;
+    for (int i = 0; i < array.GetSize(); ++i) {
+        if constexpr (text) {
+            out.push_back(std::invoke(get, array[i]).str());
+        } else {
+            out.push_back(std::invoke(get, array[i]));
+        }
+    }
+    return out;
+}
+
+inline CGISFieldInfo Field(const char* name, long layerId = -1, long sequence = -1) {
+    CGISFieldInfo field;
+    field.FieldName = name;
+    field.LayerID = layerId;
+    field.Sequence = sequence;
+    return field;
+}
+
+// Every table that names a layer: the rows AddDependants stores there ({L}: the layer, {P}: its
+// figure layer; none where the tests link the layer themselves) and the condition finding them.
+struct Dependant {
+    const char* table;
+    const char* rows;
+    const char* where;
+};
+inline constexpr Dependant kDependants[] = {
+    {"GH_FieldInfo", "(LayerID, Sequence, FieldName) VALUES ({L}, 0, 'F0'), ({L}, 1, 'F1')",
+     "LayerID = {L}"},
+    {"GH_FieldsRelConfig", "(LayerID, EnuRelationType) VALUES ({L}, 2)", "LayerID = {L}"},
+    {"GHGIS_PageInfo", "(PageNum, PageName, LayerId) VALUES (1, 'page', {L})", "LayerId = {L}"},
+    {"GH_LayerEx", "(LayerID, LayerParseID) VALUES ({L}, {P})", "LayerID = {L}"},
+    {"GH_FigureLayerIndex", "(ParseID, Name) VALUES ({P}, 'figure')", "ParseID = {P}"},
+    {"GH_FigureLayer", "(ParseID, LayerName) VALUES ({P}, 'cad')", "ParseID = {P}"},
+    {"GHGIS_ApplyClass",
+     "(ApplyClassID, ApplyClassName, DataObjectID, DataObjectType) VALUES (1, 'apply', {L}, 0)",
+     "DataObjectType = 0 AND DataObjectID = {L}"},
+    {"GHGIS_SubjectLayers", "(SubjectID, LayerID, LayerOrder) VALUES (1, {L}, 0)", "LayerID = {L}"},
+    {"GH_VerifyUpdate", "(LayerID, ProjectLayerID) VALUES ({L}, 0)", "LayerID = {L}"},
+    {"GHGIS_FunLayerConfig", "(FunID, LayerID) VALUES (1, {L})", "LayerID = {L}"},
+    {"GHSJ_RoadLayerConfig",
+     "(MLayerID, RLayerID, ELayerID, GLayerID, TLayerID) VALUES ({L}, 0, 0, 0, 0)",
+     "MLayerID = {L}"},
+    {"GHGIS_LayerGroupLayerRelation", nullptr, "LayerID = {L}"},
+    {"GHGIS_Layer", nullptr, "LayerID = {L}"},
+};
 
 // A database test with helpers that lay out layers, groups and everything other families keep
 // about a layer, written with the tests' own statements.
@@ -20,8 +76,8 @@ protected:
     }
     void Link(long groupId, long layerId, long dispOrder) {
         Exec(
-            "INSERT INTO GHGIS_LayerGroupLayerRelation (LayerGroupID, LayerID, DispOrder) "
-            "VALUES (" +
+            "INSERT INTO GHGIS_LayerGroupLayerRelation (LayerGroupID, LayerID, DispOrder) VALUES "
+            "(" +
             N(groupId) + ", " + N(layerId) + ", " + N(dispOrder) + ")");
     }
     // A group stored through the library, so that it gets its key; returns the key.
@@ -41,74 +97,51 @@ protected:
         return db.DBID;
     }
 
-    // One row in every table that names the layer, its figure layer under `parseId`.
+    // One row in every table that names the layer (two fields), its figure layer under `parseId`.
     void AddDependants(long layerId, long parseId) {
-        const std::string id = N(layerId);
-        const std::string parse = N(parseId);
-        Exec("INSERT INTO GH_FieldInfo (LayerID, Sequence, FieldName) VALUES (" + id +
-             ", 0, 'F0')");
-        Exec("INSERT INTO GH_FieldInfo (LayerID, Sequence, FieldName) VALUES (" + id +
-             ", 1, 'F1')");
-        Exec("INSERT INTO GH_FieldsRelConfig (LayerID, EnuRelationType) VALUES (" + id + ", 2)");
-        Exec("INSERT INTO GHGIS_PageInfo (PageNum, PageName, LayerId) VALUES (1, 'page', " + id +
-             ")");
-        Exec("INSERT INTO GH_LayerEx (LayerID, LayerParseID) VALUES (" + id + ", " + parse + ")");
-        Exec("INSERT INTO GH_FigureLayerIndex (ParseID, Name) VALUES (" + parse + ", 'figure')");
-        Exec("INSERT INTO GH_FigureLayer (ParseID, LayerName) VALUES (" + parse + ", 'cad')");
-        Exec(
-            "INSERT INTO GHGIS_ApplyClass (ApplyClassID, ApplyClassName, DataObjectID, "
-            "DataObjectType) VALUES (1, 'apply', " +
-            id + ", 0)");
-        Exec("INSERT INTO GHGIS_SubjectLayers (SubjectID, LayerID, LayerOrder) VALUES (1, " + id +
-             ", 0)");
-        Exec("INSERT INTO GH_VerifyUpdate (LayerID, ProjectLayerID) VALUES (" + id + ", 0)");
-        Exec("INSERT INTO GHGIS_FunLayerConfig (FunID, LayerID) VALUES (1, " + id + ")");
-        Exec(
-            "INSERT INTO GHSJ_RoadLayerConfig (MLayerID, RLayerID, ELayerID, GLayerID, "
-            "TLayerID) VALUES (" +
-            id + ", 0, 0, 0, 0)");
+        for (const Dependant& d : kDependants) {
+            if (d.rows)
+                Exec(std::string("INSERT INTO ") + d.table + " " + Fill(d.rows, layerId, parseId));
+        }
     }
-
     // How many rows of each table name the layer (or its figure layer).
-    std::map<std::string, long> Dependants(long layerId, long parseId) {
-        const std::string id = N(layerId);
-        const std::string parse = N(parseId);
-        return {
-            {"GH_FieldInfo", Count("GH_FieldInfo", "LayerID = " + id)},
-            {"GH_FieldsRelConfig", Count("GH_FieldsRelConfig", "LayerID = " + id)},
-            {"GHGIS_PageInfo", Count("GHGIS_PageInfo", "LayerId = " + id)},
-            {"GH_LayerEx", Count("GH_LayerEx", "LayerID = " + id)},
-            {"GH_FigureLayerIndex", Count("GH_FigureLayerIndex", "ParseID = " + parse)},
-            {"GH_FigureLayer", Count("GH_FigureLayer", "ParseID = " + parse)},
-            {"GHGIS_ApplyClass",
-             Count("GHGIS_ApplyClass", "DataObjectType = 0 AND DataObjectID = " + id)},
-            {"GHGIS_SubjectLayers", Count("GHGIS_SubjectLayers", "LayerID = " + id)},
-            {"GH_VerifyUpdate", Count("GH_VerifyUpdate", "LayerID = " + id)},
-            {"GHGIS_FunLayerConfig", Count("GHGIS_FunLayerConfig", "LayerID = " + id)},
-            {"GHSJ_RoadLayerConfig", Count("GHSJ_RoadLayerConfig", "MLayerID = " + id)},
-            {"GHGIS_LayerGroupLayerRelation",
-             Count("GHGIS_LayerGroupLayerRelation", "LayerID = " + id)},
-            {"GHGIS_Layer", Count("GHGIS_Layer", "LayerID = " + id)},
-        };
+    Counts Dependants(long layerId, long parseId) {
+        Counts counts;
+        for (const Dependant& d : kDependants)
+            counts[d.table] = Count(d.table, Fill(d.where, layerId, parseId));
+        return counts;
     }
-    // Every count of Dependants, each set to `value`.
-    static std::map<std::string, long> All(long value, std::map<std::string, long> counts) {
-        for (auto& entry : counts) entry.second = value;
+    // What Dependants finds when everything naming the layer is gone, or when all that
+    // AddDependants and one link stored is still there.
+    static Counts None() { return Uniform(0); }
+    static Counts Whole() {
+        Counts counts = Uniform(1);
+        counts["GH_FieldInfo"] = 2;
         return counts;
     }
 
     // The tables of the catalogue and of the rows other families keep about a layer.
-    static const std::vector<std::string>& CatalogueTables() {
-        static const std::vector<std::string> tables = {
-            "GH_FieldInfo",         "GH_FieldsRelConfig",   "GHGIS_PageInfo",
-            "GH_LayerEx",           "GH_FigureLayerIndex",  "GH_FigureLayer",
-            "GHGIS_ApplyClass",     "GHGIS_SubjectLayers",  "GH_VerifyUpdate",
-            "GHGIS_FunLayerConfig", "GHSJ_RoadLayerConfig", "GHGIS_LayerGroupLayerRelation",
-            "GHGIS_Layer",          "GHGIS_LayerGroup",     "GHGIS_SpacialDBInfo"};
+    static std::vector<std::string> CatalogueTables() {
+        std::vector<std::string> tables = {"GHGIS_LayerGroup", "GHGIS_SpacialDBInfo"};
+        for (const Dependant& d : kDependants) tables.emplace_back(d.table);
         return tables;
     }
     void ClearCatalogue() {
         for (const std::string& table : CatalogueTables()) Exec("DELETE FROM " + table);
+    }
+
+private:
+    static std::string Fill(std::string text, long layerId, long parseId) {
+        for (const auto& [mark, value] : {std::pair{"{L}", layerId}, std::pair{"{P}", parseId}}) {
+            for (std::size_t at; (at = text.find(mark)) != std::string::npos;)
+                text.replace(at, 3, N(value));
+        }
+        return text;
+    }
+    static Counts Uniform(long rows) {
+        Counts counts;
+        for (const Dependant& d : kDependants) counts[d.table] = rows;
+        return counts;
     }
 };
 

@@ -7,14 +7,6 @@ namespace {
 
 using FieldInfoTest = CatalogueTest;
 
-CGISFieldInfo Field(const char* name, long layerId = -1, long sequence = -1) {
-    CGISFieldInfo field;
-    field.FieldName = name;
-    field.LayerID = layerId;
-    field.Sequence = sequence;
-    return field;
-}
-
 TEST(FieldInfoRecord, CodesAndDisplayNamesMapBothWays) {
     CGISFieldInfo field;
     EXPECT_EQ(field.FieldTypeDesc(), "未知类型");
@@ -52,14 +44,11 @@ TEST_F(FieldInfoTest, AStoredUnitOutsideOneToFiveFollowsTheEnumerationKind) {
         "INSERT INTO GH_FieldInfo (LayerID, Sequence, EnumType, EnumUnitType, OutXDataIndex) "
         "VALUES (1, 0, 15, NULL, 4), (1, 1, 3, NULL, 4), (1, 2, 7, NULL, 4), "
         "(1, 3, 15, 4, 4), (1, 4, 3, 9, 4)");
-    CArray<CGISFieldInfo*, CGISFieldInfo*> fields;
+    CAutoReleaseArray<CGISFieldInfo*, CGISFieldInfo*> fields;
     EXPECT_EQ(access->GetLayerFieldInfo(2, fields), 1);
     ASSERT_EQ(access->GetLayerFieldInfo(1, fields), 2);
-    std::vector<long> units;
-    for (const CGISFieldInfo* field : fields) units.push_back(field->EnumUnitType);
-    EXPECT_EQ(units, (std::vector<long>{2, 3, -1, 4, 3}));
+    EXPECT_EQ(Each(fields, &CGISFieldInfo::EnumUnitType), (std::vector<long>{2, 3, -1, 4, 3}));
     EXPECT_EQ(fields[0]->OutXDataIndex, 0);  // written, never read
-    ReleaseArrayData(fields, 0);
 
     CGISFieldInfo written = Field("W", 2, 0);
     written.OutXDataIndex = 6;
@@ -71,20 +60,7 @@ TEST_F(FieldInfoTest, AStoredUnitOutsideOneToFiveFollowsTheEnumerationKind) {
               (Table{{"2", "6", "5", "12.5"}}));
 }
 
-TEST_F(FieldInfoTest, EditingRewritesTheRowOfTheFieldsOwnSequence) {
-    for (long sequence : {0, 1, 2}) {
-        CGISFieldInfo field = Field(sequence == 1 ? "B" : "other", 4, sequence);
-        ASSERT_EQ(access->AddLayerFieldInfo(4, field), 2);
-    }
-    CGISFieldInfo b = Field("B2", 4, 1);
-    EXPECT_EQ(access->EditLayerFieldInfo(4, b), 2);
-    EXPECT_EQ(Rows("SELECT FieldName FROM GH_FieldInfo ORDER BY Sequence"),
-              (Table{{"other"}, {"B2"}, {"other"}}));
-    b.Sequence = 7;
-    EXPECT_EQ(access->EditLayerFieldInfo(4, b), 1);
-}
-
-TEST_F(FieldInfoTest, ReplacingStoresEveryFieldInArrayOrderOrNone) {
+TEST_F(FieldInfoTest, ReplacingStoresEveryFieldInArrayOrderOrNoneAndEditsKeepTheirSequence) {
     AddDependants(4, 40);  // fields F0 and F1
     AddDependants(5, 50);
     CArray<CGISFieldInfo*, CGISFieldInfo*> pointers;
@@ -95,6 +71,14 @@ TEST_F(FieldInfoTest, ReplacingStoresEveryFieldInArrayOrderOrNone) {
                    "Sequence"),
               (Table{{"0", "X"}, {"1", "Y"}, {"2", "Z"}}));
     ReleaseArrayData(pointers, 0);
+    // An edit rewrites the row of the field's own sequence.
+    CGISFieldInfo y = Field("Y2", 4, 1);
+    EXPECT_EQ(access->EditLayerFieldInfo(4, y), 2);
+    EXPECT_EQ(Rows("SELECT FieldName FROM GH_FieldInfo WHERE LayerID = 4 ORDER BY Sequence"),
+              (Table{{"X"}, {"Y2"}, {"Z"}}));
+    y.Sequence = 7;
+    EXPECT_EQ(access->EditLayerFieldInfo(4, y), 1);
+
     CArray<CGISFieldInfo, CGISFieldInfo&> none;
     EXPECT_EQ(access->UpdateLayerFieldInfo(4, none), 2);
     EXPECT_EQ(Count("GH_FieldInfo", "LayerID = 4"), 0);
@@ -125,7 +109,7 @@ TEST_F(FieldInfoTest, SystemFieldsAreMadeByNameAndAddedOnlyWhenMissing) {
 
 TEST_F(FieldInfoTest, APageIsReadOnFirstUseAndCopiedWithItsField) {
     Exec("INSERT INTO GH_FieldInfo (LayerID, Sequence, PageNum) VALUES (4, 0, 2)");
-    CArray<CGISFieldInfo*, CGISFieldInfo*> out;
+    CAutoReleaseArray<CGISFieldInfo*, CGISFieldInfo*> out;
     ASSERT_EQ(access->GetLayerFieldInfo(4, out), 2);
     CGISFieldInfo& read = *out[0];
     EXPECT_EQ(read.GetPageInfo(), nullptr);  // the page row is missing; asked again later
@@ -138,7 +122,6 @@ TEST_F(FieldInfoTest, APageIsReadOnFirstUseAndCopiedWithItsField) {
     ASSERT_NE(copy.GetPageInfo(), nullptr);
     EXPECT_NE(copy.GetPageInfo(), page);
     EXPECT_EQ(copy.GetPageInfo()->PageName, "general");
-    ReleaseArrayData(out, 0);
 }
 
 }  // namespace

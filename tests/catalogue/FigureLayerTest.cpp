@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "support/TestDatabase.h"
+#include "catalogue/CatalogueFixture.h"
 
 namespace ghdb::test {
 namespace {
@@ -26,30 +26,22 @@ CFigureLayer Figure(long parseId, const char* name, std::initializer_list<const 
     return fl;
 }
 
-template <class Get>
-Names NamesOf(int size, Get get) {
+Names NamesOf(CFigureLayer& fl) {
     Names names;
-    for (int i = 0; i < size; ++i) names.push_back(get(i).LayerName.str());
+    for (int i = 0; i < fl.GetCADInfoSize(); ++i)
+        names.push_back(fl.GetCADLayerInfo(i).LayerName.str());
     return names;
 }
-Names NamesOf(CFigureLayer& fl) {
-    return NamesOf(
-        fl.GetCADInfoSize(), [&](int i) -> auto& { return fl.GetCADLayerInfo(i); });
-}
-Names NamesOf(CArray<CCADLayerInfo*, CCADLayerInfo*>& infos) {
-    return NamesOf(
-        infos.GetSize(), [&](int i) -> auto& { return *infos[i]; });
-}
 
-class FigureLayerTest : public DatabaseTest {
+class FigureLayerTest : public CatalogueTest {
 protected:
     long Store(long parseId, const char* name, std::initializer_list<const char*> layers) {
         CFigureLayer fl = Figure(parseId, name, layers);
         return access->AddFigureLayer(fl);
     }
     Table Stored(long parseId) {
-        return Rows("SELECT LayerName FROM GH_FigureLayer WHERE ParseID = " +
-                    std::to_string(parseId) + " ORDER BY Sequence");
+        return Rows("SELECT LayerName FROM GH_FigureLayer WHERE ParseID = " + N(parseId) +
+                    " ORDER BY Sequence");
     }
 };
 
@@ -62,7 +54,7 @@ TEST_F(FigureLayerTest, CADLayersAreFoundAndRemovedByKind) {
     CArray<CCADLayerInfo*, CCADLayerInfo*> found;
     found.Add(nullptr);
     EXPECT_EQ(fl.GetCADInfoArray(CCADLayerInfo::DefaultLayer, found), 1);
-    EXPECT_EQ(NamesOf(found), (Names{"a", "b", "c"}));
+    EXPECT_EQ(Each(found, &CCADLayerInfo::LayerName), (Names{"a", "b", "c"}));
     EXPECT_EQ(fl.GetCADInfoArray(CCADLayerInfo::TextLayer, found), 0);
     EXPECT_EQ(found.GetSize(), 0);
 
@@ -91,28 +83,23 @@ TEST_F(FigureLayerTest, CopiesOwnTheirCADLayersAndSubtractingRemovesSharedNames)
     EXPECT_EQ(original.GetCADInfoSize(), 0);
 }
 
-TEST_F(FigureLayerTest, ATwoByteColumnValueThatDoesNotFitIsNotStoredCut) {
-    CFigureLayer wide = Figure(7, "wide", {"W"});
-    wide.GetCADLayerInfo(0).GISInnerID = 70000;  // beyond two bytes: not stored cut
-    ASSERT_EQ(access->AddFigureLayer(wide), 2);
-    EXPECT_EQ(Count("GH_FigureLayer", "ParseID = 7 AND GISInnerID IS NULL"), 1);
-}
-
-TEST_F(FigureLayerTest, ReadsOrderCADLayersByKindSequenceAndName) {
+TEST_F(FigureLayerTest, ReadsOrderCADLayersByKindSequenceAndNameAndTooWideValuesAreNotCut) {
     CFigureLayer fl = Figure(4, "f", {});
     for (const auto& info : {CadLayer("text", 3, 0, 4), CadLayer("b", 2, 1, 4),
                              CadLayer("z", 2, 0, 4), CadLayer("a", 2, 1, 4)})
         fl.AddCADLayerInfo(info);
+    fl.GetCADLayerInfo(0).GISInnerID = 70000;  // beyond two bytes: not stored cut
     ASSERT_EQ(access->AddFigureLayer(fl), 2);
+    EXPECT_EQ(Count("GH_FigureLayer", "GISInnerID IS NULL"), 1);
     ASSERT_EQ(Store(5, "other", {"other"}), 2);
 
     CAutoReleaseArray<CCADLayerInfo*, CCADLayerInfo*> out;
     out.Add(new CCADLayerInfo(CadLayer("held", 0)));
     EXPECT_EQ(access->GetFigureLayer(4, out), 2);
-    EXPECT_EQ(NamesOf(out), (Names{"held", "z", "a", "b", "text"}));
+    EXPECT_EQ(Each(out, &CCADLayerInfo::LayerName), (Names{"held", "z", "a", "b", "text"}));
     ReleaseArrayData(out, 0);
     EXPECT_EQ(access->GetAllFigureLayer(out), 2);
-    EXPECT_EQ(NamesOf(out), (Names{"other", "z", "a", "b", "text"}));
+    EXPECT_EQ(Each(out, &CCADLayerInfo::LayerName), (Names{"other", "z", "a", "b", "text"}));
     ReleaseArrayData(out, 0);
 
     CFigureLayer mine = Figure(3, "mine", {"X"});
@@ -167,54 +154,33 @@ TEST_F(FigureLayerTest, WritesStoreEverythingOrLeaveTheRowsAsTheyWere) {
     EXPECT_EQ(messages.messages().size(), 3u);
 }
 
-class FigureLayerRemovalTest : public FigureLayerTest {
-protected:
-    void SetUp() override {
-        FigureLayerTest::SetUp();
-        ASSERT_EQ(Store(1, "used", {"A", "B"}), 2);
-        ASSERT_EQ(Store(2, "unused", {"C"}), 2);
-        ASSERT_EQ(Store(3, "other", {"D"}), 2);
-        const std::pair<long, long> users[] = {{10, 1}, {11, 1}, {12, 3}};
-        for (const auto& [layer, parse] : users) {
-            CLayerEx ex;
-            ex.LayerID = layer;
-            ex.LayerParseID = parse;
-            ASSERT_EQ(access->AddGISLayerEx(ex), 2);
-        }
+TEST_F(FigureLayerTest, PlainDeleteKeepsTheExtensionsAndDeleteWithUsersOnlyRemovesUsedOnes) {
+    ASSERT_EQ(Store(1, "used", {"A", "B"}), 2);
+    ASSERT_EQ(Store(2, "unused", {"C"}), 2);
+    ASSERT_EQ(Store(3, "other", {"D"}), 2);
+    for (const auto& [layer, parse] : {std::pair{10, 1}, {11, 1}, {12, 3}}) {
+        CLayerEx ex;
+        ex.LayerID = layer;
+        ex.LayerParseID = parse;
+        ASSERT_EQ(access->AddGISLayerEx(ex), 2);
     }
-    long RowsOf(long parseId) {
-        const std::string id = std::to_string(parseId);
-        return Count("GH_FigureLayerIndex", "ParseID = " + id) +
-               Count("GH_FigureLayer", "ParseID = " + id);
-    }
-};
+    const auto rowsOf = [this](long parseId) {
+        return Count("GH_FigureLayerIndex", "ParseID = " + N(parseId)) +
+               Count("GH_FigureLayer", "ParseID = " + N(parseId));
+    };
+    EXPECT_EQ(access->DeleteFigureLayer(3), 2);
+    EXPECT_EQ(rowsOf(3), 0);
+    EXPECT_EQ(Count("GH_LayerEx", "LayerParseID = 3"), 1);
 
-TEST_F(FigureLayerRemovalTest, PlainDeleteKeepsTheExtensionsThatNameTheFigureLayer) {
-    EXPECT_EQ(access->DeleteFigureLayer(1), 2);
-    EXPECT_EQ(RowsOf(1), 0);
-    EXPECT_EQ(RowsOf(3), 2);
-    EXPECT_EQ(Count("GH_LayerEx", "LayerParseID = 1"), 2);
-}
-
-TEST_F(FigureLayerRemovalTest, DeleteWithUsersRemovesAUsedFigureLayerBeforeItsExtensions) {
     const StatementLog& log = LogStatements();
     EXPECT_EQ(access->DeleteFigureLayerEx(1), 2);
-    EXPECT_EQ(RowsOf(1) + Count("GH_LayerEx", "LayerParseID = 1"), 0);
-    EXPECT_EQ(RowsOf(3) + Count("GH_LayerEx"), 3);
+    EXPECT_EQ(rowsOf(1), 0);
+    EXPECT_EQ(Rows("SELECT LayerID FROM GH_LayerEx"), (Table{{"12"}}));
     ASSERT_FALSE(log.statements().empty());
     EXPECT_EQ(log.statements().back().rfind("Delete FROM GH_LayerEx", 0), 0u)
         << log.statements().back();
-
     EXPECT_EQ(access->DeleteFigureLayerEx(2), 2);  // unused: it stays
-    EXPECT_EQ(RowsOf(2), 2);
-}
-
-TEST_F(FigureLayerRemovalTest, DeleteWithUsersGoesOnAfterAFailedStatement) {
-    Exec("DROP TABLE GH_FigureLayerIndex");
-    EXPECT_EQ(access->DeleteFigureLayerEx(1), 2);
-    EXPECT_EQ(messages.messages().size(), 1u);
-    EXPECT_EQ(Count("GH_FigureLayer", "ParseID = 1") + Count("GH_LayerEx", "LayerParseID = 1"), 0);
-    EXPECT_EQ(Count("GH_FigureLayer"), 2);
+    EXPECT_EQ(rowsOf(2), 2);
 }
 
 }  // namespace

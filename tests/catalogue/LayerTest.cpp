@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <set>
+#include <tuple>
 
 #include "catalogue/CatalogueFixture.h"
 
@@ -8,25 +11,6 @@ namespace ghdb::test {
 namespace {
 
 using LayerTest = CatalogueTest;
-
-std::vector<long> Ids(CArray<CGISLayer*, CGISLayer*>& layers) {
-    std::vector<long> ids;
-    for (const CGISLayer* layer : layers) ids.push_back(layer->LayerID);
-    return ids;
-}
-
-TEST_F(LayerTest, ALayerIsLinkedAfterTheGroupsLastLayer) {
-    CGISLayer layer;
-    layer.LayerID = 5;
-    ASSERT_EQ(access->AddLayer(7, layer), 2);
-    for (long order : {2, 3, 4}) Link(8, 100 + order, order);
-    layer.LayerID = 6;
-    ASSERT_EQ(access->AddLayer(8, layer), 2);
-    EXPECT_EQ(Rows("SELECT LayerGroupID, LayerID, DispOrder FROM GHGIS_LayerGroupLayerRelation "
-                   "WHERE LayerID < 100 ORDER BY LayerID"),
-              (Table{{"7", "5", "1"}, {"8", "6", "5"}}));
-    // That a layer whose link fails is not stored is in the fault-injection tests.
-}
 
 TEST_F(LayerTest, CustomLayersCountDownFromMinus101) {
     InsertLayer(7, "ordinary");
@@ -54,7 +38,7 @@ TEST_F(LayerTest, KidLayersComeInDisplayOrderNarrowedByAVerbatimFilter) {
     EXPECT_EQ(access->GetKidLayers(5, out, ""), 2);
     EXPECT_EQ(access->GetKidLayers(5, out, "ShapeType = 2"), 2);  // appends
     EXPECT_EQ(access->GetKidLayers(-1, out, "LayerName = 'O''Hara'"), 2);
-    EXPECT_EQ(Ids(out), (std::vector<long>{3, 1, 2, 3, 2, 4}));
+    EXPECT_EQ(Each(out, &CGISLayer::LayerID), (std::vector<long>{3, 1, 2, 3, 2, 4}));
     EXPECT_EQ(out[0]->RefDBClassAccess(), access);
     ReleaseArrayData(out, 0);
     EXPECT_EQ(access->GetKidLayers(-1, out, ""), 2);
@@ -113,49 +97,42 @@ TEST_F(LayerTest, LinksAreMovedAddedAndListed) {
 }
 
 TEST_F(LayerTest, TheSymbolOfAVexorLayerIsTextAndOtherSymbolsStayAsStored) {
-    const long vexor = AddSpacialDB("v", kDBTypeVexor);
-    const long sde = AddSpacialDB("s", kDBTypeArcSDE);
+    const std::string bytes("\x00\x07", 2);
+    const std::pair<long, _variant_t> layers[] = {
+        {AddSpacialDB("v", kDBTypeVexor), _variant_t("circle:red")},
+        {AddSpacialDB("s", kDBTypeArcSDE), _variant_t::Bytes(bytes)},
+        {42, _variant_t::Bytes(bytes)},  // no such database
+        {42, _variant_t::Bytes(bytes)}};
     CGISLayer layer;
-    layer.LayerID = 1;
-    layer.DBID = vexor;
-    layer.Symbol = _variant_t("circle:red");
-    ASSERT_EQ(access->AddLayerOfCustom(layer, 0), 2);
-    layer.LayerID = 2;
-    layer.DBID = sde;
-    layer.Symbol = _variant_t::Bytes(std::string("\x00\x07", 2));
-    ASSERT_EQ(access->AddLayerOfCustom(layer, 0), 2);
-    for (long id = 3; id <= 6; ++id) {  // a database that does not exist
-        layer.LayerID = id;
-        layer.DBID = 42;
+    layer.LayerID = 0;
+    for (const auto& [dbId, symbol] : layers) {
+        ++layer.LayerID;
+        layer.DBID = dbId;
+        layer.Symbol = symbol;
         ASSERT_EQ(access->AddLayerOfCustom(layer, 0), 2);
     }
 
     StatementLog& log = LogStatements();
-    CArray<CGISLayer*, CGISLayer*> out;
+    CAutoReleaseArray<CGISLayer*, CGISLayer*> out;
     ASSERT_EQ(access->GetKidLayers(-1, out, "LayerID > 0"), 2);
-    ASSERT_EQ(out.GetSize(), 6);
-    CGISLayer* text = nullptr;
-    for (CGISLayer* read : out) {
-        if (read->LayerID == 1) {
-            text = read;
-            continue;
-        }
-        EXPECT_EQ(read->Symbol.vt, VT_BLOB_BYTES);
-        EXPECT_EQ(read->Symbol.str, std::string("\x00\x07", 2));
-    }
-    ASSERT_NE(text, nullptr);
-    EXPECT_EQ(text->Symbol.vt, VT_BSTR);
-    EXPECT_EQ(text->Symbol.str, "circle:red");
-    EXPECT_EQ(text->SpacialDBInfo()->DBAlias, "v");
+    auto read = Each(out, [](const CGISLayer* l) {
+        return std::tuple(l->LayerID, l->Symbol.vt, l->Symbol.str);
+    });
+    std::ranges::sort(read);
+    EXPECT_EQ(read, (decltype(read){{1, VT_BSTR, "circle:red"},
+                                    {2, VT_BLOB_BYTES, bytes},
+                                    {3, VT_BLOB_BYTES, bytes},
+                                    {4, VT_BLOB_BYTES, bytes}}));
     // Each database is asked for once per read, the missing one too.
     EXPECT_EQ(log.Count("SELECT * FROM GHGIS_SpacialDBInfo"), 3);
 
-    text->Symbol = _variant_t("square");
-    ASSERT_EQ(access->EditLayer(*text), 2);
-    CGISLayer reread;
-    ASSERT_EQ(access->GetGISLayerInfo(1, reread, 1), 2);
-    EXPECT_EQ(reread.Symbol.str, "square");
-    ReleaseArrayData(out, 0);
+    CGISLayer text;
+    ASSERT_EQ(access->GetGISLayerInfo(1, text, 1), 2);
+    EXPECT_EQ(text.SpacialDBInfo()->DBAlias, "v");
+    text.Symbol = _variant_t("square");
+    ASSERT_EQ(access->EditLayer(text), 2);
+    ASSERT_EQ(access->GetGISLayerInfo(1, text, 1), 2);
+    EXPECT_EQ(text.Symbol.str, "square");
 }
 
 TEST_F(LayerTest, ABorrowedSpatialDatabaseOutlivesTheAccessObjectItCameFrom) {
@@ -177,36 +154,30 @@ TEST_F(LayerTest, FieldsOfALayerAreStoredUnderTheirOwnSequence) {
     InsertLayer(9, "fields");
     CGISLayer layer;
     ASSERT_EQ(access->GetGISLayerInfo(9, layer, 0), 2);
-    for (const char* name : {"A", "B", "C"}) {
-        CGISFieldInfo field;
-        field.FieldName = name;
-        layer.AddNewFieldInfo(field, 1);
-    }
-    auto stored = [this] {
-        return Rows(
-            "SELECT Sequence, FieldName FROM GH_FieldInfo WHERE LayerID = 9 ORDER BY "
-            "Sequence");
+    CGISFieldInfo a = Field("A"), b = Field("B"), c = Field("C"), d = Field("D"), d2 = Field("D2");
+    const std::pair<std::function<void()>, Table> steps[] = {
+        {[&] {
+             for (CGISFieldInfo* field : {&a, &b, &c}) layer.AddNewFieldInfo(*field, 1);
+         },
+         {{"0", "A"}, {"1", "B"}, {"2", "C"}}},
+        // Removing the first field twice removes A, then B, whose sequence is 1.
+        {[&] {
+             layer.DeleteFieldInfo(0, 1);
+             layer.DeleteFieldInfo(0, 1);
+         },
+         {{"2", "C"}}},
+        // A new field takes a sequence no stored field has.
+        {[&] { layer.AddNewFieldInfo(d, 1); }, {{"2", "C"}, {"3", "D"}}},
+        // Editing the field at an index rewrites that field's row, whatever key the caller's
+        // record carries.
+        {[&] { layer.EditFieldInfo(1, d2, 1); }, {{"2", "C"}, {"3", "D2"}}},
+        {[&] { layer.MoveFieldInfo(1, 0, 0); }, {{"2", "C"}, {"3", "D2"}}},  // not stored
+        {[&] { layer.UpdateFieldInfoToDB(); }, {{"0", "D2"}, {"1", "C"}}},
     };
-    // Removing the first field twice removes A, then B, whose sequence is 1.
-    layer.DeleteFieldInfo(0, 1);
-    layer.DeleteFieldInfo(0, 1);
-    EXPECT_EQ(stored(), (Table{{"2", "C"}}));
-    // A new field takes a sequence no stored field has.
-    CGISFieldInfo d;
-    d.FieldName = "D";
-    layer.AddNewFieldInfo(d, 1);
-    EXPECT_EQ(stored(), (Table{{"2", "C"}, {"3", "D"}}));
-    // Editing the field at an index rewrites that field's row, whatever key the caller's record
-    // carries.
-    CGISFieldInfo edited;
-    edited.FieldName = "D2";
-    layer.EditFieldInfo(1, edited, 1);
-    EXPECT_EQ(stored(), (Table{{"2", "C"}, {"3", "D2"}}));
-
-    layer.MoveFieldInfo(1, 0, 0);
-    EXPECT_EQ(stored(), (Table{{"2", "C"}, {"3", "D2"}}));  // moves are not stored
-    layer.UpdateFieldInfoToDB();
-    EXPECT_EQ(stored(), (Table{{"0", "D2"}, {"1", "C"}}));
+    for (const auto& [step, stored] : steps) {
+        step();
+        EXPECT_EQ(Rows("SELECT Sequence, FieldName FROM GH_FieldInfo ORDER BY Sequence"), stored);
+    }
 
     CGISLayer copy(layer);  // loads its own set from the database
     EXPECT_EQ(copy.GetFieldInfo()->GetSize(), 2);
