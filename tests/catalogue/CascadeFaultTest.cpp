@@ -1,29 +1,14 @@
 // Cascades and replace-alls with a statement made to fail at each position, in both ways a
 // statement can fail: alone, or taking the whole transaction with it.
 
+#include <functional>
+
 #include "catalogue/CatalogueFixture.h"
 
 namespace ghdb::test {
 namespace {
 
-class CascadeFaultTest;
-
-struct Cascade {
-    const char* name;
-    // Lays out the rows; returns the key of what the cascade removes.
-    long (CascadeFaultTest::*layOut)();
-    long (CBaseClassAccess::*run)(long);
-    // The table whose failing statement is a guard: the cascade stops and undoes itself.
-    std::string guard;
-    // The table whose statement alone decides the answer (none: the cascade answers 2).
-    std::string last;
-    // A table whose failing statement shows exactly one message.
-    std::string shown;
-};
-
-void PrintTo(const Cascade& cascade, std::ostream* out) {
-    *out << cascade.name;
-}
+struct Cascade;
 
 class CascadeFaultTest : public CatalogueTest, public ::testing::WithParamInterface<Cascade> {
 public:
@@ -74,11 +59,28 @@ public:
     long LayOutFigures() { return LayOutLayers() * 10; }
 };
 
+struct Cascade {
+    const char* name;
+    // Lays out the rows; returns the key of what the cascade removes.
+    long (CascadeFaultTest::*layOut)();
+    long (CBaseClassAccess::*run)(long);
+    // The table whose failing statement is a guard: the cascade stops and undoes itself.
+    std::string guard;
+    // The table whose statement alone decides the answer (none: the cascade answers 2).
+    std::string last;
+    // A table whose failing statement shows exactly one message.
+    std::string shown;
+};
+
+void PrintTo(const Cascade& cascade, std::ostream* out) {
+    *out << cascade.name;
+}
+
 TEST_P(CascadeFaultTest, AFailedStatementIsSkippedAloneAndAnEndedTransactionUndoesEverything) {
     const Cascade& cascade = GetParam();
-    const long removed = (this->*cascade.layOut)();
+    const long removed = std::invoke(cascade.layOut, this);
     const Counts before = Snapshot();
-    ASSERT_EQ((access->*cascade.run)(removed), 2);
+    ASSERT_EQ(std::invoke(cascade.run, access, removed), 2);
     const Counts after = Snapshot();
 
     for (const std::string& table : CatalogueTables()) {
@@ -89,10 +91,10 @@ TEST_P(CascadeFaultTest, AFailedStatementIsSkippedAloneAndAnEndedTransactionUndo
                          (failure == Failure::Alone ? " fails alone" : " ends the transaction"));
             ClearFaults();
             ClearCatalogue();
-            const long again = (this->*cascade.layOut)();
+            const long again = std::invoke(cascade.layOut, this);
             InjectFault(table, "DELETE", failure);
             messages.clear();
-            const long status = (access->*cascade.run)(again);
+            const long status = std::invoke(cascade.run, access, again);
             ClearFaults();
             // Some steps fail silently by contract; a lost transaction is always shown.
             if (failure == Failure::EndsTransaction) {

@@ -197,7 +197,8 @@ TEST(CStringTest, EveryOperationGivesAndLeavesWhatMfcDoes) {
         EXPECT_EQ(s.str(), c.after ? c.after : c.input ? c.input : "") << "case " << i;
     }
     // Whatever it holds, the text's pointer is never null.
-    const char* empty = CString();
+    const CString blank;
+    const char* empty = blank;
     ASSERT_NE(empty, nullptr);
     EXPECT_STREQ(empty, "");
 }
