@@ -60,6 +60,13 @@ bool Convert(const _variant_t& value, T& out) {
 template <class T>
 bool ConvertCell(const driver::Cell& cell, const Field& field, T& out) {
     using Kind = driver::Cell::Kind;
+    if constexpr (std::is_same_v<T, BOOL> || std::is_same_v<T, bool>) {
+        // Any number is a flag: set when it is not zero.
+        if (cell.kind == Kind::Integer || cell.kind == Kind::Real) {
+            out = cell.kind == Kind::Integer ? cell.integer != 0 : cell.real != 0.0;
+            return true;
+        }
+    }
     switch (cell.kind) {
         case Kind::Null:
             return false;
@@ -80,12 +87,6 @@ bool ConvertCell(const driver::Cell& cell, const Field& field, T& out) {
             } else if constexpr (std::is_same_v<T, float>) {
                 out = static_cast<float>(static_cast<double>(cell.integer));
                 return true;
-            } else if constexpr (std::is_same_v<T, BOOL>) {
-                out = cell.integer != 0 ? 1 : 0;
-                return true;
-            } else if constexpr (std::is_same_v<T, bool>) {
-                out = cell.integer != 0;
-                return true;
             }
             break;
         case Kind::Real:
@@ -97,12 +98,6 @@ bool ConvertCell(const driver::Cell& cell, const Field& field, T& out) {
                     std::fabs(cell.real) > std::numeric_limits<float>::max())
                     return false;
                 out = static_cast<float>(cell.real);
-                return true;
-            } else if constexpr (std::is_same_v<T, BOOL>) {
-                out = cell.real != 0.0 ? 1 : 0;
-                return true;
-            } else if constexpr (std::is_same_v<T, bool>) {
-                out = cell.real != 0.0;
                 return true;
             }
             break;
@@ -118,17 +113,7 @@ bool ConvertCell(const driver::Cell& cell, const Field& field, T& out) {
     return Convert(field.GetValue(), out);
 }
 
-template <class T>
-_variant_t ToVariant(const T& value) {
-    if constexpr (std::is_same_v<T, BOOL>)
-        return _variant_t(value != 0);
-    else if constexpr (std::is_same_v<T, CString>)
-        return _variant_t(value.str());
-    else
-        return _variant_t(value);
-}
-
-// The value written for a member stored as `stored`; false when it cannot be stored so.
+// The value written for a scalar member stored as `stored`; false when it cannot be stored so.
 template <class T>
 bool StoredVariant(const T& value, Stored stored, _variant_t& out) {
     if constexpr (std::is_same_v<T, long>) {
@@ -149,10 +134,11 @@ bool StoredVariant(const T& value, Stored stored, _variant_t& out) {
             out = _variant_t(static_cast<long>(value));
             return true;
         }
-    } else if constexpr (std::is_same_v<T, _variant_t>) {
-        if (value.IsEmptyOrNull()) return false;
     }
-    out = ToVariant(value);
+    if constexpr (std::is_same_v<T, BOOL>)
+        out = _variant_t(value != 0);
+    else
+        out = _variant_t(value);
     return true;
 }
 

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
 #include <functional>
 #include <string>
+
+#include "support/BenchRow.h"
 
 namespace ghdb::bench {
 
@@ -21,6 +24,16 @@ std::string MakeFilledConfigDatabase(const std::string& tag, int rows,
 bool HoldsRows(const std::string& connection, const std::string& table, const std::string& column,
                long count, long sum);
 
+// Runs a statement of the set-up; a failure ends the benchmark run.
+void ExecOrThrow(sqlite3* db, const std::string& sql);
+
+// Times a replacement written directly on libsqlite3, on the database of `connection` opened
+// as the library opens it: each iteration runs, in one immediate transaction, `remove` and then
+// `insert` once per row, row i's parameters bound by `bind(insert, i)`.
+template <class Bind>
+void TimeDirectReplace(benchmark::State& state, const std::string& connection, const char* remove,
+                       const char* insert, int rows, Bind bind);
+
 // Layers written straight into the tables, in one transaction, for benchmark set-ups.
 struct LayerFill {
     long groupId;
@@ -36,9 +49,29 @@ struct LayerFill {
 // linked to it with display orders 1, 2, 3 ... and their fields (and drawing rows).
 void FillGroup(sqlite3* db, const LayerFill& fill);
 
-// Runs a statement of the set-up; a failure ends the benchmark run.
-void ExecOrThrow(sqlite3* db, const std::string& sql);
 // The first column of the first row of a query, for checking what a benchmark left behind.
 long QueryLong(sqlite3* db, const std::string& sql);
+
+template <class Bind>
+void TimeDirectReplace(benchmark::State& state, const std::string& connection, const char* remove,
+                       const char* insert, int rows, Bind bind) {
+    sqlite3* db = OpenDirect(connection);
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v2(db, insert, -1, &statement, nullptr) != SQLITE_OK)
+        state.SkipWithError(sqlite3_errmsg(db));
+    for (auto _ : state) {
+        if (!statement) break;
+        ExecOrThrow(db, "BEGIN IMMEDIATE");
+        ExecOrThrow(db, remove);
+        for (int i = 0; i < rows; ++i) {
+            bind(statement, i);
+            if (sqlite3_step(statement) != SQLITE_DONE) state.SkipWithError("insert failed");
+            sqlite3_reset(statement);
+        }
+        ExecOrThrow(db, "COMMIT");
+    }
+    sqlite3_finalize(statement);
+    sqlite3_close(db);
+}
 
 }  // namespace ghdb::bench

@@ -5,6 +5,7 @@
 #include <sqlite3.h>
 
 #include <string>
+#include <vector>
 
 #include "catalogue/CatalogueData.h"
 #include "ghdb.h"
@@ -67,19 +68,15 @@ void ReplaceMenu(benchmark::State& state) {
 void ReplaceMenuDirect(benchmark::State& state) {
     std::vector<CGHMainMenuItem> items;
     for (int i = 0; i < kItems; ++i) items.push_back(MenuItem(i));
-    sqlite3* db = OpenDirect(Database());
-    sqlite3_stmt* insert = nullptr;
-    sqlite3_prepare_v2(db,
-                       "INSERT INTO GHSJ_MainMenu (TreeCode, Separator, ItemName, PopUp, ItemID, "
-                       "FunctionID, InfoTip, Remark, Reserve) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)",
-                       -1, &insert, nullptr);
-    const auto text = [insert](int index, const CString& value) {
-        sqlite3_bind_text(insert, index, value, value.GetLength(), SQLITE_TRANSIENT);
-    };
-    for (auto _ : state) {
-        ExecOrThrow(db, "BEGIN IMMEDIATE");
-        ExecOrThrow(db, "DELETE FROM GHSJ_MainMenu WHERE 1=1 ");
-        for (const CGHMainMenuItem& item : items) {
+    TimeDirectReplace(
+        state, Database(), "DELETE FROM GHSJ_MainMenu WHERE 1=1 ",
+        "INSERT INTO GHSJ_MainMenu (TreeCode, Separator, ItemName, PopUp, ItemID, FunctionID, "
+        "InfoTip, Remark, Reserve) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)",
+        kItems, [&](sqlite3_stmt* insert, int i) {
+            const CGHMainMenuItem& item = items[static_cast<std::size_t>(i)];
+            const auto text = [insert](int index, const CString& value) {
+                sqlite3_bind_text(insert, index, value, value.GetLength(), SQLITE_TRANSIENT);
+            };
             text(1, item.TreeCode);
             sqlite3_bind_int(insert, 2, item.Separator ? 1 : 0);
             text(3, item.ItemName);
@@ -89,13 +86,7 @@ void ReplaceMenuDirect(benchmark::State& state) {
             text(7, item.InfoTip);
             text(8, item.Remark);
             text(9, item.Reserve);
-            if (sqlite3_step(insert) != SQLITE_DONE) state.SkipWithError("insert failed");
-            sqlite3_reset(insert);
-        }
-        ExecOrThrow(db, "COMMIT");
-    }
-    sqlite3_finalize(insert);
-    sqlite3_close(db);
+        });
     CheckStored(state);
     state.SetItemsProcessed(state.iterations() * kItems);
 }

@@ -5,6 +5,7 @@
 #include <sqlite3.h>
 
 #include <string>
+#include <vector>
 
 #include "catalogue/CatalogueData.h"
 #include "ghdb.h"
@@ -65,27 +66,16 @@ void ReplaceStandards(benchmark::State& state) {
 void ReplaceStandardsDirect(benchmark::State& state) {
     std::vector<CGHRoadStandard> all(kStandards);
     for (int i = 0; i < kStandards; ++i) FillStandard(all[static_cast<std::size_t>(i)], i);
-    sqlite3* db = OpenDirect(Database());
-    sqlite3_stmt* insert = nullptr;
-    sqlite3_prepare_v2(db,
-                       "INSERT INTO GHSJ_RoadLayerConfig (MLayerID, IsCityRoad, HasRoadTypes, "
-                       "RLayerID, ELayerID, GLayerID, TLayerID) VALUES (?, ?, ?, ?, ?, ?, ?)",
-                       -1, &insert, nullptr);
-    for (auto _ : state) {
-        ExecOrThrow(db, "BEGIN IMMEDIATE");
-        ExecOrThrow(db, "DELETE FROM GHSJ_RoadLayerConfig");
-        for (const CGHRoadStandard& s : all) {
-            int k = 1;
-            for (long value : {s.MLayerID, s.IsCityRoad ? 1L : 0L, s.HasRoadTypes, s.RLayerID,
-                               s.ELayerID, s.GLayerID, s.TLayerID})
-                sqlite3_bind_int64(insert, k++, value);
-            if (sqlite3_step(insert) != SQLITE_DONE) state.SkipWithError("insert failed");
-            sqlite3_reset(insert);
-        }
-        ExecOrThrow(db, "COMMIT");
-    }
-    sqlite3_finalize(insert);
-    sqlite3_close(db);
+    TimeDirectReplace(state, Database(), "DELETE FROM GHSJ_RoadLayerConfig",
+                      "INSERT INTO GHSJ_RoadLayerConfig (MLayerID, IsCityRoad, HasRoadTypes, "
+                      "RLayerID, ELayerID, GLayerID, TLayerID) VALUES (?, ?, ?, ?, ?, ?, ?)",
+                      kStandards, [&](sqlite3_stmt* insert, int i) {
+                          const CGHRoadStandard& s = all[static_cast<std::size_t>(i)];
+                          int k = 1;
+                          for (long value : {s.MLayerID, s.IsCityRoad ? 1L : 0L, s.HasRoadTypes,
+                                             s.RLayerID, s.ELayerID, s.GLayerID, s.TLayerID})
+                              sqlite3_bind_int64(insert, k++, value);
+                      });
     CheckStored(state);
     state.SetItemsProcessed(state.iterations() * kStandards);
 }

@@ -61,8 +61,7 @@ StreamCursor::StreamCursor(std::shared_ptr<Link> link, const std::string& sql)
     first_ = link_->nextResult();
     shape_.emplace(first_.get());
     columns_ = shape_->columns;
-    values_.resize(columns_.size());
-    readAt_.assign(columns_.size(), 0);
+    read_.resize(columns_.size());
     if (PQresultStatus(first_.get()) != PGRES_SINGLE_TUPLE) {
         ended_ = true;
         first_.reset();
@@ -74,7 +73,7 @@ StreamCursor::~StreamCursor() {
 }
 
 bool StreamCursor::next() {
-    ++row_;
+    read_.advance();
     current_.reset();
     if (first_) {
         current_ = std::move(first_);
@@ -108,8 +107,7 @@ bool StreamCursor::next() {
 
 const _variant_t& StreamCursor::value(std::size_t column) {
     if (!current_) return ahead_[aheadCurrent_ + column];
-    _variant_t& value = values_[column];
-    if (readAt_[column] != row_) {
+    return read_.get(column, [&](_variant_t& value) {
         const int c = static_cast<int>(column);
         if (PQgetisnull(current_.get(), 0, c)) {
             value.vt = VT_NULL;
@@ -118,9 +116,7 @@ const _variant_t& StreamCursor::value(std::size_t column) {
             ReadValue(PQgetvalue(current_.get(), 0, c), PQgetlength(current_.get(), 0, c),
                       shape_->kinds[column], value);
         }
-        readAt_[column] = row_;
-    }
-    return value;
+    });
 }
 
 Cell StreamCursor::cell(std::size_t column) {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "drivers/RowValues.h"
 #include "drivers/Session.h"
 #include "drivers/pg/PgLink.h"
 #include "drivers/pg/PgValue.h"
@@ -60,11 +61,7 @@ private:
     std::size_t aheadNext_ = 0;     // the first value of the next row read ahead
     std::size_t aheadCurrent_ = 0;  // the first value of the current row, when read ahead
     std::optional<DriverError> failure_;
-    // The values of the current row read so far: a column's value is current when it was read
-    // at this row.
-    std::size_t row_ = 0;
-    std::vector<_variant_t> values_;
-    std::vector<std::size_t> readAt_;
+    RowValues read_;  // of the current row, when it was not read ahead
 };
 
 }  // namespace ghdb::driver::pg

@@ -10,6 +10,7 @@
 #include <unordered_map>
 
 #include "drivers/Dialect.h"
+#include "drivers/RowValues.h"
 
 namespace ghdb::driver {
 
@@ -169,8 +170,7 @@ public:
             const char* name = sqlite3_column_name(stmt_, i);
             columns_.push_back(Column{name ? name : "", false});
         }
-        values_.resize(columns_.size());
-        readAt_.assign(columns_.size(), 0);
+        current_.resize(columns_.size());
     }
     ~SqliteCursor() override { sqlite3_finalize(stmt_); }
     SqliteCursor(const SqliteCursor&) = delete;
@@ -180,16 +180,14 @@ public:
         const int rc = sqlite3_step(stmt_);
         if (rc == SQLITE_DONE) return false;
         if (rc != SQLITE_ROW) Fail(db_);
-        ++row_;
+        current_.advance();
         return true;
     }
 
     const _variant_t& value(std::size_t column) override {
-        if (readAt_[column] != row_) {
-            ReadColumnInto(stmt_, static_cast<int>(column), values_[column]);
-            readAt_[column] = row_;
-        }
-        return values_[column];
+        return current_.get(column, [&](_variant_t& value) {
+            ReadColumnInto(stmt_, static_cast<int>(column), value);
+        });
     }
 
     Cell cell(std::size_t column) override {
@@ -221,11 +219,7 @@ public:
 private:
     sqlite3* db_;
     sqlite3_stmt* stmt_ = nullptr;
-    // The values of the current row read so far: a column's value is current when it was read
-    // at this row.
-    std::size_t row_ = 0;
-    std::vector<_variant_t> values_;
-    std::vector<std::size_t> readAt_;
+    RowValues current_;
 };
 
 class SqliteSession final : public Session {

@@ -416,13 +416,8 @@ driver::Cell Recordset::cell(std::size_t column) const {
 }
 
 _variant_t& Recordset::slot(std::size_t column) {
-    // AddNew found the recordset open and updatable, and Close ends the adding: a row being
-    // added needs only the identity test, which the general path below makes.
-    if (mode_ == Mode::Adding && !set_->columns[column].identity) {
-        dirty_[column] = 1;
-        return buffer_[column];
-    }
-    requireUpdatable();
+    // AddNew found the recordset open and updatable, and Close ends the adding.
+    if (mode_ != Mode::Adding) requireUpdatable();
     if (set_->columns[column].identity)
         throw _com_error(DB_E_ERRORSOCCURRED,
                          "Multiple-step operation generated errors. Check each status value.");
