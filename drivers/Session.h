@@ -53,8 +53,7 @@ struct RowSet {
     }
 };
 
-// One column value of an insert or update: the column's index in the set and its new value,
-// which the driver may move into the set when it stores it as it is.
+// One column value of an insert or update: the column's index in the set and its new value.
 struct Change {
     std::size_t column;
     _variant_t* value;
@@ -94,9 +93,11 @@ public:
     // `SELECT * FROM <table> <tail>`, with the identity of each row, for updating through
     // insertRow, updateRow and deleteRow.
     virtual RowSet queryTable(const std::string& table, const std::string& tail) = 0;
-    // Inserts one row and appends the row as stored (identity columns filled) to `set`.
-    virtual void insertRow(const std::string& table, const std::vector<Change>& values,
-                           RowSet& set) = 0;
+    // Inserts one row of `set`'s table. `row` holds a value per column of `set`; `values` point
+    // at the ones to write. Leaves the row as stored in `row` (identity columns and defaults
+    // filled in) and appends its key to `set.keys`; the row itself is for the caller to keep.
+    virtual void insertRow(const std::string& table, const std::vector<Change>& values, RowSet& set,
+                           std::vector<_variant_t>& row) = 0;
     // Writes `changes` to the stored row `row` of `set` and then into `set` itself; fails when
     // the row is no longer there.
     virtual void updateRow(const std::string& table, const std::vector<Change>& changes,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -113,33 +114,57 @@ bool ConvertCell(const driver::Cell& cell, const Field& field, T& out) {
     return Convert(field.GetValue(), out);
 }
 
-// The value written for a scalar member stored as `stored`; false when it cannot be stored so.
+// Whether a scalar member can be stored as `stored`: an integer must fit its column.
 template <class T>
-bool StoredVariant(const T& value, Stored stored, _variant_t& out) {
+bool Storable(const T& value, Stored stored) {
+    if constexpr (std::is_same_v<T, long>) {
+        if (stored == Stored::Int16)
+            return value >= std::numeric_limits<std::int16_t>::min() &&
+                   value <= std::numeric_limits<std::int16_t>::max();
+        return value >= std::numeric_limits<std::int32_t>::min() &&
+               value <= std::numeric_limits<std::int32_t>::max();
+    }
+    return true;
+}
+
+// Sets `out` to a storable scalar member as stored: its type and bits, and no text (whose
+// buffer keeps its capacity).
+template <class T>
+void SetStored(const T& value, Stored stored, _variant_t& out) {
+    out.str.clear();
+    out.llVal = 0;
     if constexpr (std::is_same_v<T, long>) {
         if (stored == Stored::Int16) {
-            if (value < std::numeric_limits<short>::min() ||
-                value > std::numeric_limits<short>::max())
-                return false;
-            out = _variant_t(static_cast<std::int16_t>(value));
-            return true;
+            out.vt = VT_I2;
+            out.iVal = static_cast<std::int16_t>(value);
+        } else {
+            out.vt = VT_I4;
+            out.lVal = static_cast<std::int32_t>(value);
         }
+    } else if constexpr (std::is_same_v<T, short>) {
+        out.vt = VT_I2;
+        out.iVal = value;
+    } else if constexpr (std::is_same_v<T, float>) {
+        out.vt = VT_R4;
+        out.fltVal = value;
     } else if constexpr (std::is_same_v<T, double>) {
         if (stored == Stored::Single) {
-            out = _variant_t(static_cast<float>(value));
-            return true;
+            out.vt = VT_R4;
+            out.fltVal = static_cast<float>(value);
+        } else {
+            out.vt = VT_R8;
+            out.dblVal = value;
         }
-    } else if constexpr (std::is_same_v<T, BOOL> || std::is_same_v<T, bool>) {
+    } else {
+        static_assert(std::is_same_v<T, BOOL> || std::is_same_v<T, bool>);
         if (stored == Stored::Integer) {
-            out = _variant_t(static_cast<long>(value));
-            return true;
+            out.vt = VT_I4;
+            out.lVal = static_cast<std::int32_t>(value);
+        } else {
+            out.vt = VT_BOOL;
+            out.boolVal = value ? VARIANT_TRUE : VARIANT_FALSE;
         }
     }
-    if constexpr (std::is_same_v<T, BOOL>)
-        out = _variant_t(value != 0);
-    else
-        out = _variant_t(value);
-    return true;
 }
 
 }  // namespace detail
@@ -191,15 +216,8 @@ void WriteField(Field& field, const T& member, Stored stored = Stored::AsMember)
         target.str.assign(member.str());
     } else if constexpr (std::is_same_v<T, _variant_t>) {
         if (!member.IsEmptyOrNull()) field.ValueToPut() = member;
-    } else {
-        _variant_t value;
-        if (!detail::StoredVariant(member, stored, value)) return;
-        // A scalar carries no text: copying its type and bits into the slot, whose text buffer
-        // keeps its capacity, costs less than moving a whole variant in.
-        _variant_t& target = field.ValueToPut();
-        target.vt = value.vt;
-        target.llVal = value.llVal;
-        target.str.clear();
+    } else if (detail::Storable(member, stored)) {
+        detail::SetStored(member, stored, field.ValueToPut());
     }
 }
 
@@ -299,13 +317,24 @@ void CopyColumns(const ColumnTable<Record>& columns, const Record& from, Record&
         std::visit([&](auto member) { to.*member = from.*member; }, column.member);
 }
 
+// Whether the database assigns, or may assign, a column's value when a row is added.
+constexpr bool AssignedOnInsert(ColumnRole role) {
+    return role == ColumnRole::Identity || role == ColumnRole::ReadBack;
+}
+
+template <class Record>
+bool AnyAssignedOnInsert(const ColumnTable<Record>& columns) {
+    return std::any_of(columns.begin(), columns.end(), [](const ColumnOf<Record>& column) {
+        return AssignedOnInsert(column.role);
+    });
+}
+
 // Reads back the columns that the database assigned, or may have assigned, to a row just added.
 template <class Record>
 void ReadIdentityColumns(FieldsPtr& fields, const ColumnTable<Record>& columns, Record& record) {
     const std::vector<Field*>& at = FieldsOf(fields, columns);
     for (std::size_t i = 0; i < columns.size(); ++i)
-        if (at[i] &&
-            (columns[i].role == ColumnRole::Identity || columns[i].role == ColumnRole::ReadBack))
+        if (at[i] && AssignedOnInsert(columns[i].role))
             columns[i].readInto(*at[i], columns[i], Stored::AsMember, record);
 }
 

@@ -18,7 +18,9 @@ public:
         WriteColumns(fields, Derived::Columns(), Self());
     }
     void AfterUpdateNew(FieldsPtr& fields, _variant_t&) override {
-        ReadIdentityColumns(fields, Derived::Columns(), Self());
+        // Most tables have no such column; their rows are added without looking for one.
+        static const bool readsBack = AnyAssignedOnInsert(Derived::Columns());
+        if (readsBack) ReadIdentityColumns(fields, Derived::Columns(), Self());
     }
 
 protected:

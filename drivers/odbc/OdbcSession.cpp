@@ -123,12 +123,13 @@ public:
             set.columns[i].identity = c && c->identity;
         }
         set.keyWidth = info->keyColumns.size();
-        for (std::size_t row = 0; row < set.rows(); ++row) appendKey(*info, set, row);
+        for (std::size_t row = 0; row < set.rows(); ++row)
+            appendKey(*info, set.values, row * set.width(), set);
         return set;
     }
 
-    void insertRow(const std::string& table, const std::vector<Change>& values,
-                   RowSet& set) override {
+    void insertRow(const std::string& table, const std::vector<Change>& values, RowSet& set,
+                   std::vector<_variant_t>& row) override {
         const std::string target = RewriteForEngine(engine_, table);
         std::vector<std::string> columns;
         Parameters params;
@@ -145,8 +146,8 @@ public:
         });
         if (stored.rows() != 1 || stored.width() != set.width())
             odbc::Fail(source_, "the inserted row could not be read back");
-        set.values.append(std::move(stored.values));
-        appendKey(tableInfo(target), set, set.rows() - 1);
+        for (std::size_t i = 0; i < set.width(); ++i) row[i] = std::move(stored.values[i]);
+        appendKey(tableInfo(target), row, 0, set);
     }
 
     void updateRow(const std::string& table, const std::vector<Change>& changes, RowSet& set,
@@ -298,9 +299,11 @@ private:
                type.sqlType != SQL_LONGVARBINARY;
     }
 
-    void appendKey(const TableInfo& info, RowSet& set, std::size_t row) {
-        for (std::size_t column : info.keyColumns)
-            set.keys.push_back(set.values[row * set.width() + column]);
+    // Appends to `set.keys` the key of the row whose values start at `values[first]`.
+    template <class Values>
+    static void appendKey(const TableInfo& info, const Values& values, std::size_t first,
+                          RowSet& set) {
+        for (std::size_t column : info.keyColumns) set.keys.push_back(values[first + column]);
     }
 
     // The condition that finds row `row` of `set`; its values are added to `params`.

@@ -143,12 +143,13 @@ public:
         for (std::size_t i = 0; i < set.width(); ++i)
             set.columns[i].identity = info->columns[i].identity;
         set.keyWidth = info->keyColumns.size();
-        for (std::size_t row = 0; row < set.rows(); ++row) appendKey(*info, set, row);
+        for (std::size_t row = 0; row < set.rows(); ++row)
+            appendKey(*info, set.values, row * set.width(), set);
         return set;
     }
 
-    void insertRow(const std::string& table, const std::vector<Change>& values,
-                   RowSet& set) override {
+    void insertRow(const std::string& table, const std::vector<Change>& values, RowSet& set,
+                   std::vector<_variant_t>& row) override {
         Result stored;
         const InsertText* text = nullptr;
         bool lean = true;
@@ -171,26 +172,27 @@ public:
         if (!lean) {
             if (PQntuples(stored.get()) != 1 || PQnfields(stored.get()) != width)
                 Fail("the inserted row could not be read back");
-            pg::AppendRow(stored.get(), 0, info.kinds, set.values);
+            pg::ReadRow(stored.get(), 0, info.kinds, row);
         } else {
             if (std::strcmp(PQcmdTuples(stored.get()), "1") != 0 ||
                 PQnfields(stored.get()) != text->returned)
                 Fail("the inserted row could not be read back");
+            // A written column that is not returned stands as the engine stores it.
             for (int c = 0; c < width; ++c) {
-                const int at = text->returnedAt[static_cast<std::size_t>(c)];
+                const auto column = static_cast<std::size_t>(c);
+                const int at = text->returnedAt[column];
                 if (at < 0) {
-                    set.values.push_back(std::move(readBack_[static_cast<std::size_t>(
-                        text->writtenAt[static_cast<std::size_t>(c)])]));
-                    continue;
-                }
-                _variant_t value = _variant_t::Null();
-                if (!PQgetisnull(stored.get(), 0, at))
+                    row[column] =
+                        std::move(readBack_[static_cast<std::size_t>(text->writtenAt[column])]);
+                } else if (PQgetisnull(stored.get(), 0, at)) {
+                    row[column] = _variant_t::Null();
+                } else {
                     pg::ReadValue(PQgetvalue(stored.get(), 0, at), PQgetlength(stored.get(), 0, at),
-                                  info.kinds[static_cast<std::size_t>(c)], value);
-                set.values.push_back(std::move(value));
+                                  info.kinds[column], row[column]);
+                }
             }
         }
-        appendKey(info, set, set.rows() - 1);
+        appendKey(info, row, 0, set);
     }
 
     void updateRow(const std::string& table, const std::vector<Change>& changes, RowSet& set,
@@ -418,9 +420,11 @@ private:
         return insert_;
     }
 
-    void appendKey(const TableInfo& info, RowSet& set, std::size_t row) {
-        for (std::size_t column : info.keyColumns)
-            set.keys.push_back(set.values[row * set.width() + column]);
+    // Appends to `set.keys` the key of the row whose values start at `values[first]`.
+    template <class Values>
+    static void appendKey(const TableInfo& info, const Values& values, std::size_t first,
+                          RowSet& set) {
+        for (std::size_t column : info.keyColumns) set.keys.push_back(values[first + column]);
     }
 
     // The condition that finds row `row` of `set`; its values are added to `params`.

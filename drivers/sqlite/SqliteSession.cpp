@@ -297,8 +297,8 @@ public:
         return set;
     }
 
-    void insertRow(const std::string& table, const std::vector<Change>& values,
-                   RowSet& set) override {
+    void insertRow(const std::string& table, const std::vector<Change>& values, RowSet& set,
+                   std::vector<_variant_t>& row) override {
         const InsertPlan& plan = insertPlan(table, values, set);
         bindAll(plan.stmt, values, nullptr);
         if (plan.complete) {
@@ -307,17 +307,13 @@ public:
             const _variant_t key = rowid >= INT32_MIN && rowid <= INT32_MAX
                                        ? _variant_t(static_cast<int>(rowid))
                                        : _variant_t(static_cast<long long>(rowid));
+            // The written values stand in `row` as stored; the others are the new rowid or NULL.
             for (std::size_t i = 0; i < set.width(); ++i) {
                 const int from = plan.source[i];
-                _variant_t* written =
-                    from >= 0 ? values[static_cast<std::size_t>(from)].value : nullptr;
-                // A rowid column given no value takes the new rowid.
-                if (written && !(i == plan.rowidColumn && written->IsEmptyOrNull()))
-                    set.values.push_back(std::move(*written));
-                else if (from != kStoredNull)
-                    set.values.push_back(key);
-                else
-                    set.values.push_back(_variant_t::Null());
+                if (from == kStoredKey || (i == plan.rowidColumn && row[i].IsEmptyOrNull()))
+                    row[i] = key;
+                else if (from == kStoredNull)
+                    row[i] = _variant_t::Null();
             }
             set.keys.push_back(key);
             return;
@@ -329,10 +325,14 @@ public:
             if (rc == SQLITE_ROW) Fail("the inserted row could not be read back");
             Fail(db_);
         }
-        set.keys.push_back(ColumnValue(stmt, 0));
-        for (int i = 1; i <= static_cast<int>(set.width()); ++i)
-            set.values.push_back(ColumnValue(stmt, i));
+        // The row is read back whole before the statement ends: `row` changes only once the
+        // insert has succeeded.
+        returned_.resize(set.width() + 1);
+        for (int i = 0; i <= static_cast<int>(set.width()); ++i)
+            returned_[static_cast<std::size_t>(i)] = ColumnValue(stmt, i);
         stepDone(stmt);
+        for (std::size_t i = 0; i < set.width(); ++i) row[i] = std::move(returned_[i + 1]);
+        set.keys.push_back(std::move(returned_[0]));
     }
 
     void updateRow(const std::string& table, const std::vector<Change>& changes, RowSet& set,
@@ -644,6 +644,7 @@ private:
     };
     LastWrite lastWrite_;
     InsertPlan insert_;
+    std::vector<_variant_t> returned_;  // an inserted row read back: its rowid, then its values
     std::unordered_map<std::string, TableInfo> tables_;
 };
 

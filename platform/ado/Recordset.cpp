@@ -194,7 +194,6 @@ void Recordset::Close() {
     cursor_.reset();
     *set_ = driver::RowSet();
     keepOnlyLast_ = false;
-    lastAdded_ = false;
     deleted_.clear();
     buffer_.clear();
     dirty_.clear();
@@ -225,7 +224,7 @@ long Recordset::step(long from, int direction) const noexcept {
 
 bool Recordset::EndOfFile() const noexcept {
     if (open_ && cursor_) return atEnd_;
-    return !open_ || position_ >= static_cast<long>(set_->rows());
+    return !open_ || (mode_ != Mode::Added && position_ >= static_cast<long>(set_->rows()));
 }
 
 // A set without rows is at both ends at once.
@@ -281,12 +280,12 @@ void Recordset::MovePrevious() {
 // As ADO answers for a forward-only result, whose rows are not counted ahead: -1.
 long Recordset::GetRecordCount() const {
     requireOpen();
-    return cursor_ ? -1 : liveRows_;
+    return cursor_ ? -1 : liveRows_ + (mode_ == Mode::Added ? 1 : 0);
 }
 
 long Recordset::GetBookmark() const {
     requireScrollable();
-    if (mode_ == Mode::Adding || !isRow(position_)) NoCurrentRecord();
+    if (mode_ != Mode::Added && (mode_ == Mode::Adding || !isRow(position_))) NoCurrentRecord();
     return position_;
 }
 
@@ -303,54 +302,60 @@ FieldsPtr Recordset::GetFields() {
 }
 
 void Recordset::commitPending() {
-    if (mode_ != Mode::None) Update();
+    if (mode_ == Mode::Added)
+        settleAdded();
+    else if (mode_ != Mode::None)
+        Update();
+}
+
+void Recordset::settleAdded() {
+    for (_variant_t& v : buffer_) set_->values.push_back(std::move(v));
+    deleted_.push_back(0);
+    ++liveRows_;
+    position_ = static_cast<long>(set_->rows()) - 1;
+    mode_ = Mode::None;
 }
 
 void Recordset::AddNew() {
     requireUpdatable();
+    if (mode_ == Mode::Added && keepOnlyLast_) {
+        // The row is not kept: only its key went into the set.
+        set_->keys.truncate(set_->keys.size() - set_->keyWidth);
+        mode_ = Mode::None;
+    }
     commitPending();
     mode_ = Mode::Adding;
     buffer_.resize(set_->width());
-    if (lastAdded_) dropLastAdded();
     // The buffer keeps its text capacity from row to row: adding many rows allocates little.
     for (_variant_t& v : buffer_) v.Clear();
     dirty_.assign(set_->width(), 0);
 }
 
-void Recordset::dropLastAdded() noexcept {
-    lastAdded_ = false;
-    set_->values.truncate((set_->rows() - 1) * set_->width());
-    set_->keys.truncate(set_->keys.size() - set_->keyWidth);
-    if (!deleted_.back()) --liveRows_;
-    deleted_.pop_back();
-}
-
 void Recordset::Update() {
     requireUpdatable();
-    if (mode_ == Mode::None) return;
+    if (mode_ == Mode::None || mode_ == Mode::Added) return;
     std::vector<driver::Change>& changes = changes_;
     changes.clear();
     for (std::size_t i = 0; i < buffer_.size(); ++i)
         if (dirty_[i]) changes.push_back(driver::Change{i, &buffer_[i]});
     try {
         if (mode_ == Mode::Adding) {
-            connection_->Session().insertRow(table_, changes, *set_);
-            deleted_.push_back(0);
-            ++liveRows_;
-            position_ = static_cast<long>(set_->rows()) - 1;
-            lastAdded_ = keepOnlyLast_;
-        } else {
-            connection_->Session().updateRow(table_, changes, *set_,
-                                             static_cast<std::size_t>(position_));
+            // The row stays in the buffer, as stored, until the set needs it.
+            connection_->Session().insertRow(table_, changes, *set_, buffer_);
+            position_ = static_cast<long>(set_->rows());
+            mode_ = Mode::Added;
+            return;
         }
+        connection_->Session().updateRow(table_, changes, *set_,
+                                         static_cast<std::size_t>(position_));
     } catch (const driver::DriverError& e) {
         raise(e);
     }
-    CancelUpdate();
+    mode_ = Mode::None;
 }
 
 void Recordset::CancelUpdate() noexcept {
-    mode_ = Mode::None;
+    if (mode_ != Mode::Added) mode_ = Mode::None;
 }
 
 void Recordset::Delete(AffectEnum) {
@@ -359,6 +364,7 @@ void Recordset::Delete(AffectEnum) {
         CancelUpdate();
         return;
     }
+    if (mode_ == Mode::Added) settleAdded();
     if (!isRow(position_)) NoCurrentRecord();
     CancelUpdate();
     try {
@@ -421,6 +427,7 @@ _variant_t& Recordset::slot(std::size_t column) {
     if (set_->columns[column].identity)
         throw _com_error(DB_E_ERRORSOCCURRED,
                          "Multiple-step operation generated errors. Check each status value.");
+    if (mode_ == Mode::Added) settleAdded();
     if (mode_ == Mode::None) {
         if (!isRow(position_)) NoCurrentRecord();
         const std::size_t first = static_cast<std::size_t>(position_) * set_->width();
@@ -435,7 +442,8 @@ _variant_t& Recordset::slot(std::size_t column) {
 
 void Recordset::put(std::size_t column, _variant_t v, bool append) {
     // Only a chunk after the first of this edit adds to the value.
-    const bool more = append && mode_ != Mode::None && column < dirty_.size() && dirty_[column];
+    const bool more = append && (mode_ == Mode::Adding || mode_ == Mode::Editing) &&
+                      column < dirty_.size() && dirty_[column];
     _variant_t& target = slot(column);
     if (more) {
         target.str += v.str;

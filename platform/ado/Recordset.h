@@ -47,8 +47,9 @@ public:
     FieldsPtr GetFields();
 
     void AddNew();
-    // From now on a row added is kept only until the next AddNew, for a writer that reads each
-    // row it adds at most right after adding it: adding many rows then holds one of them.
+    // From now on a row added is kept only until the next AddNew, unless the recordset moved or
+    // changed in between: for a writer that reads each row it adds at most right after adding
+    // it, adding many rows then holds none of them.
     void KeepOnlyLastAdded() noexcept { keepOnlyLast_ = true; }
     void Update();
     void CancelUpdate() noexcept;
@@ -60,13 +61,15 @@ public:
 
 private:
     friend class Field;
-    enum class Mode { None, Adding, Editing };
+    // Added: the current row is the one just added, held in the buffer until the set needs it
+    // (it is then appended at `position_`).
+    enum class Mode { None, Adding, Editing, Added };
 
     void requireOpen() const;
     void requireUpdatable() const;
     void requireScrollable() const;
     void commitPending();
-    void dropLastAdded() noexcept;
+    void settleAdded();
     bool isRow(long position) const noexcept;
     long step(long from, int direction) const noexcept;
     const _variant_t& value(std::size_t column) const;
@@ -89,7 +92,6 @@ private:
     Fields fields_;
     std::unique_ptr<driver::Cursor> cursor_;  // forward-only results
     bool keepOnlyLast_ = false;
-    bool lastAdded_ = false;  // the last row of the set is one added while keeping only it
     bool atEnd_ = false;
 };
 

@@ -100,6 +100,50 @@ TEST_F(RecordsetTest, AddsChangesAndDeletesRowsOfOneTable) {
     EXPECT_EQ(Rows("SELECT Name FROM GHT_Item ORDER BY ItemID"), (Table{{"A2"}, {"c"}, {"d"}}));
 }
 
+// A row just added stays the current row, whether the recordset keeps every row it adds or
+// only the last: it can be read, changed, marked and deleted as any other row.
+TEST_F(RecordsetTest, ARowJustAddedIsTheCurrentRow) {
+    for (const bool keepOnlyLast : {false, true}) {
+        SCOPED_TRACE(keepOnlyLast);
+        Exec("DELETE FROM GHT_Item WHERE Name NOT IN ('a', 'b', 'c')");
+        RecordsetPtr rs = Open("SELECT * FROM GHT_Item ORDER BY ItemID");
+        if (keepOnlyLast) rs->KeepOnlyLastAdded();
+        FieldsPtr fields = rs->GetFields();
+        const auto add = [&](const char* name) {
+            rs->AddNew();
+            fields->GetItem("Name")->PutValue(_variant_t(name));
+            rs->Update();
+        };
+        const auto names = [&] {
+            std::string seen;
+            for (rs->MoveFirst(); !rs->EndOfFile(); rs->MoveNext())
+                seen += fields->GetItem("Name")->GetValue().str;
+            return seen;
+        };
+
+        add("d");
+        EXPECT_FALSE(rs->EndOfFile() || rs->BOF());
+        EXPECT_EQ(rs->GetRecordCount(), 4);
+        EXPECT_GT(VariantToI4(fields->GetItem("ItemID")->GetValue()).value_or(0), 3);
+        fields->GetItem("Name")->AppendChunk(_variant_t("e"));  // a new edit: replaces
+        rs->Update();
+        EXPECT_EQ(Count("GHT_Item", "Name = 'e'"), 1);
+        EXPECT_EQ(Count("GHT_Item", "Name = 'd'"), 0);
+
+        add("f");
+        add("g");
+        const long mark = rs->GetBookmark();
+        // Only a row that was changed after it was added, or is current, stays when keeping
+        // only the last.
+        EXPECT_EQ(names(), keepOnlyLast ? "abceg" : "abcefg");
+        rs->PutBookmark(mark);
+        EXPECT_EQ(fields->GetItem("Name")->GetValue().str, "g");
+        rs->Delete();
+        EXPECT_EQ(Rows("SELECT Name FROM GHT_Item ORDER BY ItemID"),
+                  (Table{{"a"}, {"b"}, {"c"}, {"e"}, {"f"}}));
+    }
+}
+
 TEST_F(RecordsetTest, FindSearchesForwardFromTheCurrentRow) {
     RecordsetPtr rs = Open("SELECT * FROM GHT_Item ORDER BY ItemID");
     const long second =
