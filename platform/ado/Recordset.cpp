@@ -285,7 +285,9 @@ long Recordset::GetRecordCount() const {
 
 long Recordset::GetBookmark() const {
     requireScrollable();
-    if (mode_ != Mode::Added && (mode_ == Mode::Adding || !isRow(position_))) NoCurrentRecord();
+    // The row just added is marked by the place it takes once the set holds it.
+    if (mode_ == Mode::Added) return position_;
+    if (mode_ == Mode::Adding || !isRow(position_)) NoCurrentRecord();
     return position_;
 }
 
