@@ -69,6 +69,12 @@ RecordCase Case(const char* table) {
                 if (!column || columns[i].role == ColumnRole::Identity) continue;
                 std::visit(
                     [&](auto member) {
+                        // Also keeps GCC's -O3 bounds check from assuming a write through a
+                        // null member.
+                        if (!member) {
+                            ADD_FAILURE() << columns[i].name << " has no member";
+                            return;
+                        }
                         using M = std::remove_reference_t<decltype(written.*member)>;
                         if constexpr (std::is_same_v<M, bool> || std::is_same_v<M, BOOL>)
                             written.*member = !(written.*member);
