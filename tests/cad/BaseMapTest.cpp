@@ -16,7 +16,7 @@ protected:
         group->GroupName = name;
         group->Scale = scale;
         group->Type = "DWG";
-        group->TableName = "T" + std::to_string(id);
+        group->TableName = std::string("T") + std::to_string(id);
         group->DisplayScale = 0.25 * static_cast<double>(id);
         group->SpatialIndexId = 100 + id;
         groups.Add(group);

@@ -48,7 +48,7 @@ TEST_F(PlanningCodesTest, LevelsAndMeaningsAreReadByIdOrAllAppended) {
 }
 
 TEST_F(PlanningCodesTest, LayersAreListedAndMovedByMeaning) {
-    for (long id : {1L, 2L, 3L}) InsertLayer(id, "L" + N(id));
+    for (long id : {1L, 2L, 3L}) InsertLayer(id, fmt::format("L{}", id));
     Exec("UPDATE GHGIS_Layer SET MeaningID = 3 WHERE LayerID <> 2");
     CGHMeaning meaning;
     meaning.MeaningID = 3;
