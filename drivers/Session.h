@@ -51,6 +51,13 @@ struct RowSet {
     std::size_t rows() const noexcept {
         return columns.empty() ? 0 : values.size() / columns.size();
     }
+    // Appends the key of the row whose values start at `row[first]`, for a driver that names a
+    // row by its values in `keyColumns`.
+    template <class Values>
+    void appendKey(const std::vector<std::size_t>& keyColumns, const Values& row,
+                   std::size_t first) {
+        for (std::size_t column : keyColumns) keys.push_back(row[first + column]);
+    }
 };
 
 // One column value of an insert or update: the column's index in the set and its new value.

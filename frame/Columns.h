@@ -33,6 +33,12 @@ enum class Stored {
 
 namespace detail {
 
+// Whether an integer fits a column of the integer type `Width`.
+template <class Width, class V>
+constexpr bool Fits(V value) {
+    return value >= std::numeric_limits<Width>::min() && value <= std::numeric_limits<Width>::max();
+}
+
 template <class T>
 bool Convert(const _variant_t& value, T& out) {
     if constexpr (std::is_same_v<T, long>) {
@@ -77,9 +83,7 @@ bool ConvertCell(const driver::Cell& cell, const Field& field, T& out) {
                 // when it fits the member's column width.
                 using Width =
                     std::conditional_t<std::is_same_v<T, long>, std::int32_t, std::int16_t>;
-                if (cell.integer < std::numeric_limits<Width>::min() ||
-                    cell.integer > std::numeric_limits<Width>::max())
-                    return false;
+                if (!Fits<Width>(cell.integer)) return false;
                 out = static_cast<T>(cell.integer);
                 return true;
             } else if constexpr (std::is_same_v<T, double>) {
@@ -117,13 +121,8 @@ bool ConvertCell(const driver::Cell& cell, const Field& field, T& out) {
 // Whether a scalar member can be stored as `stored`: an integer must fit its column.
 template <class T>
 bool Storable(const T& value, Stored stored) {
-    if constexpr (std::is_same_v<T, long>) {
-        if (stored == Stored::Int16)
-            return value >= std::numeric_limits<std::int16_t>::min() &&
-                   value <= std::numeric_limits<std::int16_t>::max();
-        return value >= std::numeric_limits<std::int32_t>::min() &&
-               value <= std::numeric_limits<std::int32_t>::max();
-    }
+    if constexpr (std::is_same_v<T, long>)
+        return stored == Stored::Int16 ? Fits<std::int16_t>(value) : Fits<std::int32_t>(value);
     return true;
 }
 

@@ -124,7 +124,7 @@ public:
         }
         set.keyWidth = info->keyColumns.size();
         for (std::size_t row = 0; row < set.rows(); ++row)
-            appendKey(*info, set.values, row * set.width(), set);
+            set.appendKey(info->keyColumns, set.values, row * set.width());
         return set;
     }
 
@@ -147,7 +147,7 @@ public:
         if (stored.rows() != 1 || stored.width() != set.width())
             odbc::Fail(source_, "the inserted row could not be read back");
         for (std::size_t i = 0; i < set.width(); ++i) row[i] = std::move(stored.values[i]);
-        appendKey(tableInfo(target), row, 0, set);
+        set.appendKey(tableInfo(target).keyColumns, row, 0);
     }
 
     void updateRow(const std::string& table, const std::vector<Change>& changes, RowSet& set,
@@ -297,13 +297,6 @@ private:
         if (engine_ != Engine::SqlServer) return true;
         return type.sqlType != SQL_LONGVARCHAR && type.sqlType != SQL_WLONGVARCHAR &&
                type.sqlType != SQL_LONGVARBINARY;
-    }
-
-    // Appends to `set.keys` the key of the row whose values start at `values[first]`.
-    template <class Values>
-    static void appendKey(const TableInfo& info, const Values& values, std::size_t first,
-                          RowSet& set) {
-        for (std::size_t column : info.keyColumns) set.keys.push_back(values[first + column]);
     }
 
     // The condition that finds row `row` of `set`; its values are added to `params`.

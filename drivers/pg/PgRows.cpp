@@ -15,28 +15,27 @@ ResultShape::ResultShape(const PGresult* result) {
     }
 }
 
+void ReadResultValue(const PGresult* result, int row, int column, ValueKind kind, _variant_t& out) {
+    if (PQgetisnull(result, row, column)) {
+        out.vt = VT_NULL;
+        out.str.clear();
+        return;
+    }
+    ReadValue(PQgetvalue(result, row, column), PQgetlength(result, row, column), kind, out);
+}
+
 void ReadRow(const PGresult* result, int row, const std::vector<ValueKind>& kinds,
              std::vector<_variant_t>& out) {
     out.resize(kinds.size());
-    for (int c = 0; c < static_cast<int>(kinds.size()); ++c) {
-        _variant_t& value = out[static_cast<std::size_t>(c)];
-        if (PQgetisnull(result, row, c)) {
-            value.vt = VT_NULL;
-            value.str.clear();
-            continue;
-        }
-        ReadValue(PQgetvalue(result, row, c), PQgetlength(result, row, c),
-                  kinds[static_cast<std::size_t>(c)], value);
-    }
+    for (std::size_t c = 0; c < kinds.size(); ++c)
+        ReadResultValue(result, row, static_cast<int>(c), kinds[c], out[c]);
 }
 
 void AppendRow(const PGresult* result, int row, const std::vector<ValueKind>& kinds,
                ValueStore& out) {
-    for (int c = 0; c < static_cast<int>(kinds.size()); ++c) {
-        _variant_t value = _variant_t::Null();
-        if (!PQgetisnull(result, row, c))
-            ReadValue(PQgetvalue(result, row, c), PQgetlength(result, row, c),
-                      kinds[static_cast<std::size_t>(c)], value);
+    for (std::size_t c = 0; c < kinds.size(); ++c) {
+        _variant_t value;
+        ReadResultValue(result, row, static_cast<int>(c), kinds[c], value);
         out.push_back(std::move(value));
     }
 }
@@ -108,14 +107,7 @@ bool StreamCursor::next() {
 const _variant_t& StreamCursor::value(std::size_t column) {
     if (!current_) return ahead_[aheadCurrent_ + column];
     return read_.get(column, [&](_variant_t& value) {
-        const int c = static_cast<int>(column);
-        if (PQgetisnull(current_.get(), 0, c)) {
-            value.vt = VT_NULL;
-            value.str.clear();
-        } else {
-            ReadValue(PQgetvalue(current_.get(), 0, c), PQgetlength(current_.get(), 0, c),
-                      shape_->kinds[column], value);
-        }
+        ReadResultValue(current_.get(), 0, static_cast<int>(column), shape_->kinds[column], value);
     });
 }
 

@@ -23,6 +23,9 @@ struct ResultShape {
     explicit ResultShape(const PGresult* result);
 };
 
+// Reads column `column` of row `row` of `result` into `out` (a NULL as VT_NULL); `out` keeps
+// its text capacity.
+void ReadResultValue(const PGresult* result, int row, int column, ValueKind kind, _variant_t& out);
 // Puts row `row` of `result` into `out` (one value per column, of the given kinds), reusing its
 // values' capacity.
 void ReadRow(const PGresult* result, int row, const std::vector<ValueKind>& kinds,

@@ -144,7 +144,7 @@ public:
             set.columns[i].identity = info->columns[i].identity;
         set.keyWidth = info->keyColumns.size();
         for (std::size_t row = 0; row < set.rows(); ++row)
-            appendKey(*info, set.values, row * set.width(), set);
+            set.appendKey(info->keyColumns, set.values, row * set.width());
         return set;
     }
 
@@ -184,15 +184,12 @@ public:
                 if (at < 0) {
                     row[column] =
                         std::move(readBack_[static_cast<std::size_t>(text->writtenAt[column])]);
-                } else if (PQgetisnull(stored.get(), 0, at)) {
-                    row[column] = _variant_t::Null();
                 } else {
-                    pg::ReadValue(PQgetvalue(stored.get(), 0, at), PQgetlength(stored.get(), 0, at),
-                                  info.kinds[column], row[column]);
+                    pg::ReadResultValue(stored.get(), 0, at, info.kinds[column], row[column]);
                 }
             }
         }
-        appendKey(info, row, 0, set);
+        set.appendKey(info.keyColumns, row, 0);
     }
 
     void updateRow(const std::string& table, const std::vector<Change>& changes, RowSet& set,
@@ -418,13 +415,6 @@ private:
         insert_.table = table;
         insert_.info = &info;
         return insert_;
-    }
-
-    // Appends to `set.keys` the key of the row whose values start at `values[first]`.
-    template <class Values>
-    static void appendKey(const TableInfo& info, const Values& values, std::size_t first,
-                          RowSet& set) {
-        for (std::size_t column : info.keyColumns) set.keys.push_back(values[first + column]);
     }
 
     // The condition that finds row `row` of `set`; its values are added to `params`.
